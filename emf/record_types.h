@@ -1,0 +1,107 @@
+// The EMF record types and the constants that the reader, the player and the
+// writer share. Names follow the published format without their EMR_ prefix.
+#ifndef TESSALY_EMF_RECORD_TYPES_H_
+#define TESSALY_EMF_RECORD_TYPES_H_
+
+#include <cstdint>
+
+namespace tessaly::emf {
+
+enum class RecordType : std::uint32_t {
+  kHeader = 1,
+  kPolygon = 3,
+  kPolyline = 4,
+  kEof = 14,
+  kSetWindowExtEx = 9,
+  kSetWindowOrgEx = 10,
+  kSetViewportExtEx = 11,
+  kSetViewportOrgEx = 12,
+  kSetMapMode = 17,
+  kSetBkMode = 18,
+  kSetPolyFillMode = 19,
+  kSetRop2 = 20,
+  kSetTextAlign = 22,
+  kSetTextColor = 24,
+  kSetBkColor = 25,
+  kIntersectClipRect = 30,
+  kSaveDc = 33,
+  kRestoreDc = 34,
+  kSetWorldTransform = 35,
+  kModifyWorldTransform = 36,
+  kSelectObject = 37,
+  kCreatePen = 38,
+  kCreateBrushIndirect = 39,
+  kDeleteObject = 40,
+  kRectangle = 43,
+  kSelectPalette = 48,
+  kSetMiterLimit = 58,
+  kGdiComment = 70,
+  kExtSelectClipRgn = 75,
+  kBitBlt = 76,
+  kStretchDiBits = 81,
+  kExtCreateFontIndirectW = 82,
+  kExtTextOutW = 84,
+  kPolygon16 = 86,
+  kPolyline16 = 87,
+  kPolyPolyline16 = 90,
+  kPolyPolygon16 = 91,
+  kCreateMonoBrush = 93,
+  kExtCreatePen = 95,
+  kSetIcmMode = 98,
+};
+
+inline constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
+inline constexpr std::uint32_t kStockObjectFlag = 0x80000000;
+
+// Map modes.
+inline constexpr std::uint32_t kMapModeText = 1;
+inline constexpr std::uint32_t kMapModeIsotropic = 7;
+inline constexpr std::uint32_t kMapModeAnisotropic = 8;
+
+// Background modes.
+inline constexpr std::uint32_t kTransparent = 1;
+inline constexpr std::uint32_t kOpaque = 2;
+
+// Text alignment flags.
+inline constexpr std::uint32_t kTaUpdateCp = 1;
+inline constexpr std::uint32_t kTaRight = 2;
+inline constexpr std::uint32_t kTaCenter = 6;
+inline constexpr std::uint32_t kTaBottom = 8;
+inline constexpr std::uint32_t kTaBaseline = 24;
+
+// EXTTEXTOUTW options.
+inline constexpr std::uint32_t kEtoOpaque = 0x02;
+inline constexpr std::uint32_t kEtoClipped = 0x04;
+inline constexpr std::uint32_t kEtoGlyphIndex = 0x10;
+inline constexpr std::uint32_t kEtoNoRect = 0x100;
+inline constexpr std::uint32_t kEtoPdy = 0x2000;
+
+// Raster operations.
+inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
+inline constexpr std::uint32_t kPatCopy = 0x00F00021;
+
+// Stock objects (index without the flag).
+inline constexpr std::uint32_t kWhiteBrush = 0;
+inline constexpr std::uint32_t kNullBrush = 5;
+inline constexpr std::uint32_t kBlackPen = 7;
+inline constexpr std::uint32_t kNullPen = 8;
+
+// Reference device of our pages: 4756 x 6810 pixels on 201 x 288 mm.
+inline constexpr std::int32_t kReferenceDeviceWidthPx = 4756;
+inline constexpr std::int32_t kReferenceDeviceHeightPx = 6810;
+inline constexpr std::int32_t kReferenceDeviceWidthMm = 201;
+inline constexpr std::int32_t kReferenceDeviceHeightMm = 288;
+
+// Natural size: a frame extent in 0.01 mm at 96 pixels per inch, rounded.
+constexpr int FrameToPixels(std::int64_t hundredths_of_mm) {
+  const std::int64_t scaled = hundredths_of_mm * 96;
+  return static_cast<int>(scaled >= 0 ? (scaled + 1270) / 2540
+                                      : -((-scaled + 1270) / 2540));
+}
+static_assert(FrameToPixels(14650) == 554);
+static_assert(FrameToPixels(24213) == 915);
+static_assert(FrameToPixels(4896) == 185);
+
+}  // namespace tessaly::emf
+
+#endif  // TESSALY_EMF_RECORD_TYPES_H_
