@@ -1,0 +1,40 @@
+// Answers the modal message boxes that a test provokes and records them.
+#ifndef TESSALY_TESTS_SUPPORT_MESSAGE_BOX_CATCHER_H_
+#define TESSALY_TESTS_SUPPORT_MESSAGE_BOX_CATCHER_H_
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <vector>
+
+namespace tessaly::testing {
+
+struct CaughtMessage {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int button_count = 0;
+};
+
+// While it lives, every message box that opens is recorded and closed with
+// its OK button.
+class MessageBoxCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  MessageBoxCatcher();
+
+  const std::vector<CaughtMessage>& Messages() const { return messages_; }
+  void Clear() { messages_.clear(); }
+
+ private:
+  void Poll();
+
+  QTimer timer_;
+  std::vector<CaughtMessage> messages_;
+};
+
+}  // namespace tessaly::testing
+
+#endif  // TESSALY_TESTS_SUPPORT_MESSAGE_BOX_CATCHER_H_

@@ -1,0 +1,52 @@
+// The masked date box and the date picker.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "toolkit/date_picker.h"
+#include "toolkit/masked_date_box.h"
+
+namespace tessaly::toolkit {
+namespace {
+
+TEST(MaskedDateBoxTest, TextIsAlwaysTenCharactersWithPrompts) {
+  struct Case {
+    const char* typed;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"", "____-__-__"},
+      {"199", "199_-__-__"},
+      {"19900131", "1990-01-31"},
+      {"1990013", "1990-01-3_"},
+      {"199001311234", "1990-01-31"},
+  };
+  for (const Case& c : cases) {
+    MaskedDateBox box(QStringLiteral("Box"), nullptr);
+    QTest::keyClicks(&box, QString::fromLatin1(c.typed));
+    EXPECT_EQ(box.Text(), QString::fromLatin1(c.text)) << c.typed;
+    EXPECT_EQ(box.Text().size(), 10);
+  }
+}
+
+TEST(MaskedDateBoxTest, LettersAreRefused) {
+  MaskedDateBox box(QStringLiteral("Box"), nullptr);
+  QTest::keyClicks(&box, QStringLiteral("19a9x0"));
+  EXPECT_EQ(box.Text(), QStringLiteral("1990-__-__"));
+}
+
+TEST(DatePickerTest, KeepsDatesWithinItsRange) {
+  using std::chrono::day;
+  using std::chrono::month;
+  using std::chrono::year;
+  DatePicker picker(QStringLiteral("Picker"), year{2004} / month{11} / day{16},
+                    nullptr);
+  EXPECT_EQ(picker.Value(), year{2004} / month{11} / day{16});
+  picker.SetValue(year{1500} / month{1} / day{1});
+  EXPECT_EQ(picker.Value(), year{1601} / month{1} / day{1});
+  picker.SetValue(year{9999} / month{12} / day{31});
+  EXPECT_EQ(picker.Value(), year{9999} / month{12} / day{31});
+}
+
+}  // namespace
+}  // namespace tessaly::toolkit

@@ -1,0 +1,50 @@
+#include "toolkit/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "toolkit/units.h"
+
+namespace tessaly::toolkit {
+
+Form::Form(const QString& name) : QWidget(nullptr) {
+  setObjectName(name);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_QuitOnClose);
+}
+
+void Form::SetFixedSingleFrame() {
+  fixed_frame_ = true;
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(size());
+}
+
+void Form::SetClientSizeTwips(int width, int height) {
+  const QSize client(TwipsToPixels(width), TwipsToPixels(height));
+  if (fixed_frame_) {
+    setFixedSize(client);
+  } else {
+    resize(client);
+  }
+}
+
+void Form::SetDesignPlacementTwips(int left, int top) {
+  move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  if (!ending_) RunUnloadHandlers();
+  event->accept();
+}
+
+void Form::RunUnloadHandlers() {
+  if (unloading_) return;
+  unloading_ = true;
+  Form_QueryUnload();
+  Form_Unload();
+}
+
+}  // namespace tessaly::toolkit

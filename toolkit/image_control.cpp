@@ -1,0 +1,43 @@
+#include "toolkit/image_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tessaly::toolkit {
+
+ImageControl::ImageControl(const QString& name, const QPixmap& picture,
+                           bool stretch, QWidget* parent)
+    : QWidget(parent), picture_(picture), stretch_(stretch) {
+  setObjectName(name);
+  if (!stretch_) resize(picture_.deviceIndependentSize().toSize());
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (stretch_) {
+    painter.drawPixmap(rect(), picture_);
+  } else {
+    painter.drawPixmap(0, 0, picture_);
+  }
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  pressed_ = true;
+  event->accept();
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+  const bool was_pressed = pressed_;
+  pressed_ = false;
+  if (event->button() == Qt::LeftButton && was_pressed && isEnabled() &&
+      rect().contains(event->position().toPoint())) {
+    event->accept();
+    Q_EMIT Click();
+    return;
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace tessaly::toolkit
