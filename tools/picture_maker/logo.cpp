@@ -1,0 +1,72 @@
+#include "logo.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+namespace tessaly::tools {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+QPainterPath Star(QPointF centre, double outer, double inner, int points) {
+  QPainterPath star;
+  for (int i = 0; i < 2 * points; ++i) {
+    const double r = i % 2 == 0 ? outer : inner;
+    const double a = kPi * i / points - kPi / 2;
+    const QPointF p(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
+    if (i == 0) {
+      star.moveTo(p);
+    } else {
+      star.lineTo(p);
+    }
+  }
+  star.closeSubpath();
+  return star;
+}
+
+}  // namespace
+
+QImage DrawLogo(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, height);
+  sky.setColorAt(0, QColor(24, 52, 104));
+  sky.setColorAt(1, QColor(10, 28, 64));
+  p.fillRect(image.rect(), sky);
+
+  const QPointF centre(width / 2.0, 23);
+  p.setPen(QPen(QColor(246, 179, 87), 1.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(centre, 17, 17);
+  p.setPen(QPen(QColor(246, 179, 87, 150), 0.7));
+  p.drawEllipse(centre, 13.5, 13.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 232, 190));
+  p.drawPath(Star(centre, 12, 3.2, 8));
+  p.setBrush(QColor(246, 179, 87));
+  p.drawPath(Star(centre, 16, 4, 4));
+  p.setBrush(QColor(180, 40, 30));
+  p.drawEllipse(centre, 2.2, 2.2);
+
+  QFont font(QStringLiteral("Liberation Serif"));
+  font.setPixelSize(17);
+  font.setBold(true);
+  font.setItalic(true);
+  p.setFont(font);
+  p.setPen(QColor(255, 244, 220));
+  p.drawText(QRectF(0, 40, width, 20), Qt::AlignCenter,
+             QStringLiteral("Tessaly"));
+  font.setPixelSize(8);
+  font.setItalic(false);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+  p.setFont(font);
+  p.setPen(QColor(246, 179, 87));
+  p.drawText(QRectF(0, 57, width, 10), Qt::AlignCenter, QStringLiteral("2005"));
+  return image;
+}
+
+}  // namespace tessaly::tools
