@@ -1,0 +1,79 @@
+#include "biorhythm/chart_view.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "toolkit/sys_colors.h"
+
+namespace tessaly::biorhythm {
+namespace {
+
+QPen ChartPen(ChartColor color, int width) {
+  QPen pen(toolkit::ResolveColor(color), width);
+  pen.setCosmetic(true);
+  pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+}  // namespace
+
+ChartView::ChartView(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  // Background and border follow the desktop's window colours.
+  toolkit::FollowSysColors(this, [this] { update(); });
+}
+
+void ChartView::SetChart(const ChartData& chart) {
+  chart_ = chart;
+  update();
+}
+
+QRectF ChartView::PlotArea() const {
+  return QRectF(rect()).adjusted(1, 1, -1, -1);
+}
+
+QPointF ChartView::ToWidget(ChartPoint point) const {
+  // The outermost grid lines sit on the first and last pixel column, so all
+  // 31 days stay visible.
+  const QRectF area = PlotArea();
+  const double x = area.left() + (point.x - kChartLeft) * (area.width() - 1) /
+                                     (kChartRight - kChartLeft);
+  const double y = area.top() + (point.y - kChartTop) * (area.height() - 1) /
+                                    (kChartBottom - kChartTop);
+  return {x, y};
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), toolkit::ResolveColor(
+                               toolkit::SysColorRef(toolkit::kColorWindow)));
+  painter.setPen(QPen(
+      toolkit::ResolveColor(toolkit::SysColorRef(toolkit::kColorWindowText)),
+      0));
+  painter.drawRect(QRectF(rect()).adjusted(0, 0, -1, -1));
+  if (!chart_) return;
+
+  painter.setClipRect(PlotArea());
+  // Whole-pixel positions keep the one-pixel lines sharp.
+  const auto at = [this](ChartPoint p) {
+    const QPointF w = ToWidget(p);
+    return QPointF(std::round(w.x()) + 0.5, std::round(w.y()) + 0.5);
+  };
+  const auto draw = [&](const ChartLine& line, ChartColor color) {
+    painter.setPen(ChartPen(color, line.width));
+    painter.drawLine(at(line.from), at(line.to));
+  };
+  draw(chart_->axis, kChartInk);
+  for (const ChartLine& line : chart_->grid) draw(line, kChartInk);
+
+  // Sample by sample, so a curve drawn later covers an earlier one where
+  // they cross.
+  for (int s = 1; s < kChartSamples; ++s) {
+    for (const ChartCurve& curve : chart_->curves) {
+      painter.setPen(ChartPen(curve.color, 1));
+      painter.drawLine(at(curve.points[s - 1]), at(curve.points[s]));
+    }
+  }
+}
+
+}  // namespace tessaly::biorhythm

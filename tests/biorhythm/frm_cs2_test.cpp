@@ -1,0 +1,154 @@
+#include "biorhythm/frm_cs2.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+#include <cmath>
+
+#include "biorhythm/chart.h"
+#include "biorhythm/chart_view.h"
+#include "tests/support/find_control.h"
+#include "tests/support/message_box_catcher.h"
+#include "toolkit/date_picker.h"
+#include "toolkit/forms.h"
+
+namespace tessaly::biorhythm {
+namespace {
+
+using std::chrono::year_month_day;
+using tessaly::testing::FindControl;
+using tessaly::testing::MessageBoxCatcher;
+
+constexpr year_month_day Ymd(int y, unsigned m, unsigned d) {
+  return year_month_day{std::chrono::year{y}, std::chrono::month{m},
+                        std::chrono::day{d}};
+}
+
+class FrmCs2Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    toolkit::Unload<FrmCs2>();
+    form_ = toolkit::Load<FrmCs2>();
+    toolkit::Show(form_);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_));
+  }
+
+  void TearDown() override {
+    toolkit::Unload<FrmCs2>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void Pick(year_month_day birth, year_month_day test) {
+    FindControl<toolkit::DatePicker>(form_, "DTPicker2")->SetValue(birth);
+    FindControl<toolkit::DatePicker>(form_, "DTPicker1")->SetValue(test);
+  }
+
+  void ClickOk() {
+    QTest::mouseClick(FindControl<QPushButton>(form_, "Command1"),
+                      Qt::LeftButton);
+  }
+
+  ChartView* Picture() { return FindControl<ChartView>(form_, "Picture1"); }
+
+  FrmCs2* form_ = nullptr;
+};
+
+TEST_F(FrmCs2Test, RefusedDatesDrawNothingAndKeepTheEarlierChart) {
+  struct Case {
+    year_month_day birth;
+    year_month_day test;
+    QString message;
+  };
+  const Case cases[] = {
+      {Ymd(2004, 11, 16), Ymd(2004, 11, 5), "起止日期输入有误"},  // design
+      {Ymd(2005, 1, 1), Ymd(2005, 1, 1), "起止日期输入有误"},
+      {Ymd(2005, 1, 1), Ymd(2005, 1, 30), "日期间隔应大于一个月"},
+  };
+  EXPECT_EQ(form_->windowTitle(), "节律周期表");
+  for (const bool after_a_chart : {false, true}) {
+    if (after_a_chart) {
+      Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
+      ClickOk();
+      ASSERT_TRUE(Picture()->Chart().has_value());
+    }
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.message.toStdString());
+      Pick(c.birth, c.test);
+      MessageBoxCatcher catcher;
+      ClickOk();
+      ASSERT_EQ(catcher.Messages().size(), 1u);
+      EXPECT_EQ(catcher.Messages()[0].title, "提示");
+      EXPECT_EQ(catcher.Messages()[0].text, c.message);
+      EXPECT_EQ(catcher.Messages()[0].icon, QMessageBox::Information);
+      if (after_a_chart) {
+        EXPECT_EQ(Picture()->Chart()->curves[kPhysicalCurve].points[15].y,
+                  -39.84);
+      } else {
+        EXPECT_FALSE(Picture()->Chart().has_value());
+      }
+    }
+  }
+}
+
+TEST_F(FrmCs2Test, ThirtyDaysApartIsDrawnAroundTheTestDay) {
+  Pick(Ymd(2005, 1, 1), Ymd(2005, 1, 31));
+  MessageBoxCatcher catcher;
+  ClickOk();
+  EXPECT_TRUE(catcher.Messages().empty());
+  ASSERT_TRUE(Picture()->Chart().has_value());
+  // n = 30: the leftmost samples are day 15, the rightmost day 45.
+  const ChartCurve& physical = Picture()->Chart()->curves[kPhysicalCurve];
+  EXPECT_EQ(physical.points.front().y, -51.95);  // day 15
+  EXPECT_EQ(physical.points[15].y, -88.78);      // day 30
+  EXPECT_EQ(physical.points.back().y, 13.62);    // day 45
+
+  // A second chart replaces the first entirely.
+  Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
+  ClickOk();
+  EXPECT_EQ(Picture()->Chart()->curves[kPhysicalCurve].points[15].y, -39.84);
+  EXPECT_EQ(Picture()->Chart()->curves[kEmotionalCurve].points[15].y, 62.34);
+}
+
+// The drawn picture: grid, the thick test-day line, the curves in their
+// colours, and no stroke on the left edge before a curve's first sample.
+TEST_F(FrmCs2Test, DrawnChartShowsGridAndCurves) {
+  Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
+  ClickOk();
+  ChartView* view = Picture();
+  const QImage image = view->grab().toImage();
+  const auto pixel = [&](double x, double y, int dx = 0) {
+    const QPointF p = view->ToWidget({x, y});
+    return image.pixelColor(static_cast<int>(std::round(p.x())) + dx,
+                            static_cast<int>(std::round(p.y())));
+  };
+  const QColor black(0, 0, 0);
+  const QColor white = pixel(-9.5, 105);
+  EXPECT_NE(white, black);
+
+  // Above the curves' range only the grid is drawn.
+  EXPECT_EQ(pixel(-10, 105), black);
+  EXPECT_EQ(pixel(-10, 105, -1), white);
+  EXPECT_EQ(pixel(-10, 105, 1), white);
+  for (int dx : {-1, 0, 1}) EXPECT_EQ(pixel(0, 105, dx), black) << dx;
+  EXPECT_EQ(pixel(0, 105, -2), white);
+  EXPECT_EQ(pixel(0, 105, 2), white);
+  EXPECT_EQ(pixel(15, 105), black);  // the last day's line stays visible
+  EXPECT_EQ(pixel(-15, 105), black);
+
+  // On the test day the curves pass through that day's values.
+  EXPECT_EQ(pixel(0, -39.84), QColor(0, 0, 255));    // physical
+  EXPECT_EQ(pixel(0, 62.34), QColor(255, 0, 0));     // emotional
+  EXPECT_EQ(pixel(0, -97.18), QColor(192, 192, 0));  // intellectual
+  EXPECT_EQ(pixel(0, -24.8933), QColor(0, 255, 0));  // combined
+
+  // The left edge between the axis and the first samples is still grid.
+  EXPECT_EQ(pixel(-15, -20), black);
+  EXPECT_EQ(pixel(-15, 40), black);
+}
+
+}  // namespace
+}  // namespace tessaly::biorhythm
