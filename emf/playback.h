@@ -1,0 +1,131 @@
+// One run of the player over a document: the device context, the object
+// table and the mapping to the painter's device pixels.
+#ifndef TESSALY_EMF_PLAYBACK_H_
+#define TESSALY_EMF_PLAYBACK_H_
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+#include <QRawFont>
+#include <QRectF>
+#include <QTransform>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "emf/byte_view.h"
+#include "emf/dc_state.h"
+#include "emf/emf_document.h"
+#include "emf/emf_player.h"
+#include "emf/font_faces.h"
+#include "emf/gdi_objects.h"
+
+namespace tessaly::emf {
+
+// All drawing happens in device pixels of the painter's device: the painter's
+// world transform is set to undo the device pixel ratio, and every point is
+// mapped by Full() (logical -> reference pixels -> device pixels) here. That
+// keeps cosmetic pens one pixel wide and lets fills snap to whole pixels.
+class Playback {
+ public:
+  Playback(const EmfDocument& document, QPainter& painter,
+           const QRectF& target);
+  PlayResult Run();
+
+ private:
+  // A realised font: the Qt font and raw font at one device pixel size.
+  struct RealFont {
+    QFont font;
+    QRawFont raw;
+    FaceInfo face;
+    double em = 0;  // device pixels
+  };
+
+  void PlayRecord(const EmfRecord& record);
+  void Fail(EmfErrorCode code);
+
+  // State records.
+  void SetMapMode(std::uint32_t mode);
+  void SetExtent(QSizeF& extent, const ByteView& r);
+  void SetWorld(const QTransform& world);
+  void ModifyWorld(const ByteView& r);
+  void SaveDc();
+  void RestoreDc(std::int32_t which);
+  void IntersectClipRect(const ByteView& r);
+  void ExtSelectClipRgn(const ByteView& r);
+
+  // Objects.
+  void StoreObject(std::uint32_t slot, GdiObject object);
+  void SelectObject(std::uint32_t index);
+  void DeleteObject(std::uint32_t index);
+  void CreatePen(const ByteView& r);
+  void ExtCreatePen(const ByteView& r);
+  void CreateBrush(const ByteView& r);
+  void CreateMonoBrush(const ByteView& r);
+  void CreateFont(const ByteView& r);
+
+  // Shapes.
+  void Poly(const ByteView& r, bool wide_points, bool closed);
+  void PolyPoly16(const ByteView& r, bool closed);
+  void DrawRectangle(const ByteView& r);
+  void LineTo(const QPointF& to);
+  void DrawShape(const QPolygonF& logical, bool closed, bool fill);
+  void DrawPolyPolygon(const std::vector<QPolygonF>& logical, bool fill);
+
+  // Bitmaps (playback_bitmap.cpp).
+  void BitBlt(const ByteView& r);
+  void StretchDiBits(const ByteView& r);
+  std::optional<QImage> ReadBitmap(const ByteView& r, std::uint32_t off_bmi,
+                                   std::uint32_t cb_bmi, std::uint32_t off_bits,
+                                   std::uint32_t cb_bits, std::uint32_t usage);
+  void FillByRop(const QRectF& logical, std::uint32_t rop);
+  void DrawImageByRop(const QImage& image, const QRectF& source,
+                      const QRectF& logical_dest, std::uint32_t rop);
+
+  // Text (playback_text.cpp).
+  void ExtTextOut(const ByteView& r);
+  const RealFont& Realise(const GdiFont& font, double em);
+
+  // Mapping and painter set-up.
+  QTransform WindowToViewport() const;
+  const QTransform& Full();
+  QPointF Map(const QPointF& logical);
+  QPolygonF Map(const QPolygonF& logical);
+  bool FullIsAxisAligned();
+  QRectF SnapRect(const QRectF& device) const;
+  void ApplyClip();
+  void PrepareShape(bool with_pen, bool with_brush);
+  QPen MakePen();
+  QBrush MakeBrush(const GdiBrush& brush) const;
+  QColor ReadColor(const ByteView& r, std::uint64_t offset) const;
+
+  const EmfDocument& document_;
+  QPainter& painter_;
+  QRectF target_;
+
+  qreal dpr_ = 1;
+  QTransform device_scale_;  // painter world transform: device px -> logical
+  QTransform base_;          // reference px -> device px
+  QRect target_device_;      // output bounds in device px
+  QRectF reference_rect_;    // the reference device, for "no clip" combines
+  double ref_px_per_mm_y_ = 1;
+
+  DcState dc_;
+  std::vector<DcState> saved_;
+  std::vector<std::optional<GdiObject>> objects_;
+
+  std::optional<QTransform> full_;  // cached World * WinToVp * base_
+  bool clip_dirty_ = true;
+  std::optional<EmfError> error_;
+  int record_index_ = 0;
+  std::int64_t glyph_budget_;
+  double blit_budget_;
+
+  QHash<QString, RealFont> fonts_;
+};
+
+}  // namespace tessaly::emf
+
+#endif  // TESSALY_EMF_PLAYBACK_H_
