@@ -1,0 +1,93 @@
+#include "tools/content_compiler/topic_layout.h"
+
+#include <QFont>
+#include <QImage>
+#include <QStringList>
+
+#include "tools/content_compiler/body_markup.h"
+
+namespace tessaly::content_compiler {
+
+TopicLayout LayOutTopic(const TopicSource& source,
+                        QPaintDevice* layout_device) {
+  TopicLayout layout;
+  layout.source = source;
+  layout.document =
+      BuildTopicDocument(ParseBodyMarkup(source.body), layout_device);
+  layout.units =
+      CollectFlowUnits(*layout.document.document, layout.document.page_breaks);
+  layout.flow = FlowPages(layout.units, source.frames);
+  return layout;
+}
+
+QString DescribeFlowError(const TopicLayout& layout) {
+  const FlowResult& flow = layout.flow;
+  const QString topic =
+      QStringLiteral("%1 (%2)").arg(layout.source.title, layout.source.control);
+  if (layout.units.empty()) {
+    return QStringLiteral("%1: the topic has no text").arg(topic);
+  }
+  const int pages = static_cast<int>(flow.pages.size());
+  switch (flow.error) {
+    case FlowError::kNone:
+      return {};
+    case FlowError::kTextDoesNotFit:
+      if (flow.leftover_units > 0 && flow.error_page == pages - 1) {
+        return QStringLiteral(
+                   "%1: text does not fit on page %2 of %3 (%4): %5 lines, "
+                   "%6 px left over")
+            .arg(topic)
+            .arg(flow.error_page + 1)
+            .arg(pages)
+            .arg(PageFileName(layout.source.control, flow.error_page))
+            .arg(flow.leftover_units)
+            .arg(std::ceil(flow.leftover_px));
+      }
+      return QStringLiteral(
+                 "%1: text does not fit on page %2 of %3 (%4): a line or "
+                 "table row is taller than the page")
+          .arg(topic)
+          .arg(flow.error_page + 1)
+          .arg(pages)
+          .arg(PageFileName(layout.source.control, flow.error_page));
+    case FlowError::kEmptyPage:
+      return QStringLiteral("%1: page %2 of %3 (%4) is left empty")
+          .arg(topic)
+          .arg(flow.error_page + 1)
+          .arg(pages)
+          .arg(PageFileName(layout.source.control, flow.error_page));
+  }
+  return {};
+}
+
+QString PageFileName(const QString& control, int index) {
+  return QStringLiteral("%1_%2.emf").arg(control).arg(index);
+}
+
+QPaintDevice* LayoutDevice() {
+  static QImage device = [] {
+    QImage image(1, 1, QImage::Format_RGB32);
+    // 96 dpi.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+  }();
+  return &device;
+}
+
+void InstallFontSubstitutions() {
+  const QStringList song = {QStringLiteral("Noto Serif CJK SC"),
+                            QStringLiteral("AR PL UMing CN")};
+  const QStringList sans = {QStringLiteral("Liberation Sans"),
+                            QStringLiteral("DejaVu Sans")};
+  QFont::insertSubstitutions(QStringLiteral("宋体"), song);
+  QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
+  QFont::insertSubstitutions(QStringLiteral("新宋体"), song);
+  QFont::insertSubstitutions(
+      QStringLiteral("Times New Roman"),
+      {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+  QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+  QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sans);
+}
+
+}  // namespace tessaly::content_compiler
