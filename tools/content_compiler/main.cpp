@@ -2,8 +2,9 @@
 // EMF pictures, or reports how full each page is (--report).
 //
 //   content_compiler --report content/topics/Img_03.txt
+//   content_compiler --preview DIR TOPIC.txt...   (PNGs of the played pages)
 //   content_compiler --output DIR [--index pages.json] [--qrc pages.qrc]
-//                    TOPIC.txt...
+//                    [--draft] TOPIC.txt...
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,10 @@
 #include <QStringList>
 #include <QTextStream>
 #include <cstdio>
+#include <span>
 
+#include "emf/emf_document.h"
+#include "emf/emf_player.h"
 #include "tools/content_compiler/page_report.h"
 #include "tools/content_compiler/topic_compiler.h"
 #include "tools/content_compiler/topic_layout.h"
@@ -23,8 +27,9 @@ using tessaly::content_compiler::CompileOptions;
 void PrintUsage() {
   std::fputs(
       "usage: content_compiler --report TOPIC.txt|DIR...\n"
+      "       content_compiler --preview PNG_DIR TOPIC.txt|DIR...\n"
       "       content_compiler --output DIR [--index FILE] [--qrc FILE] "
-      "TOPIC.txt|DIR...\n",
+      "[--draft] TOPIC.txt|DIR...\n",
       stderr);
 }
 
@@ -53,6 +58,7 @@ int main(int argc, char* argv[]) {
   tessaly::content_compiler::InstallFontSubstitutions();
 
   bool report = false;
+  QString preview_dir;
   CompileOptions options;
   QStringList inputs;
   const QStringList args = app.arguments().mid(1);
@@ -61,6 +67,10 @@ int main(int argc, char* argv[]) {
     const bool has_value = i + 1 < args.size();
     if (arg == u"--report") {
       report = true;
+    } else if (arg == u"--preview" && has_value) {
+      preview_dir = args[++i];
+    } else if (arg == u"--draft") {
+      options.draft = true;
     } else if (arg == u"--output" && has_value) {
       options.output_dir = args[++i];
     } else if (arg == u"--index" && has_value) {
@@ -75,7 +85,8 @@ int main(int argc, char* argv[]) {
     }
   }
   const QStringList files = ExpandInputs(inputs);
-  if (files.isEmpty() || (!report && options.output_dir.isEmpty())) {
+  if (files.isEmpty() ||
+      (!report && preview_dir.isEmpty() && options.output_dir.isEmpty())) {
     PrintUsage();
     return 2;
   }
@@ -99,8 +110,42 @@ int main(int argc, char* argv[]) {
     return all_fit ? 0 : 1;
   }
 
-  const QStringList errors =
-      tessaly::content_compiler::CompileTopics(files, options);
-  for (const QString& error : errors) err << "error: " << error << '\n';
-  return errors.isEmpty() ? 0 : 1;
+  if (!preview_dir.isEmpty()) {
+    QDir().mkpath(preview_dir);
+    for (const QString& file : files) {
+      const auto loaded = tessaly::content_compiler::LoadTopic(file);
+      if (!loaded.error.isEmpty()) {
+        err << loaded.error << '\n';
+        continue;
+      }
+      const auto layout = tessaly::content_compiler::LayOutTopic(
+          loaded.source, tessaly::content_compiler::LayoutDevice());
+      const auto pages = tessaly::content_compiler::RenderPages(layout);
+      for (std::size_t i = 0; i < pages.size(); ++i) {
+        const QByteArray& page = pages[i];
+        const auto document =
+            tessaly::emf::EmfDocument::Parse(std::as_bytes(std::span(
+                page.constData(), static_cast<std::size_t>(page.size()))));
+        const QString name =
+            tessaly::content_compiler::PageFileName(loaded.source.control,
+                                                    static_cast<int>(i))
+                .replace(QStringLiteral(".emf"), QStringLiteral(".png"));
+        tessaly::emf::RenderPage(document, 1)
+            .save(QDir(preview_dir).filePath(name));
+        out << QDir(preview_dir).filePath(name) << '\n';
+      }
+    }
+    if (options.output_dir.isEmpty()) return 0;
+  }
+
+  const auto result = tessaly::content_compiler::CompileTopics(files, options);
+  for (const QString& warning : result.warnings) {
+    err << "warning: " << warning << '\n';
+  }
+  for (const QString& error : result.errors) err << "error: " << error << '\n';
+  if (!result.errors.isEmpty()) {
+    err << "(--report shows how full each page is; a draft build takes "
+           "--draft, or -DTESSALY_CONTENT_DRAFT=ON)\n";
+  }
+  return result.errors.isEmpty() ? 0 : 1;
 }

@@ -27,6 +27,13 @@ bool WriteFileIfChanged(const QString& path, const QByteArray& bytes) {
   return file.commit();
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(bytes);
+  return file.commit();
+}
+
 }  // namespace
 
 TopicSourceResult LoadTopic(const QString& path) {
@@ -61,9 +68,10 @@ std::vector<QByteArray> RenderPages(const TopicLayout& layout) {
   return pages;
 }
 
-QStringList CompileTopics(const QStringList& files,
-                          const CompileOptions& options) {
-  QStringList errors;
+CompileResult CompileTopics(const QStringList& files,
+                            const CompileOptions& options) {
+  CompileResult result;
+  QStringList& errors = result.errors;
   QDir().mkpath(options.output_dir);
   const QDir output(options.output_dir);
   QJsonArray index;
@@ -82,8 +90,12 @@ QStringList CompileTopics(const QStringList& files,
     }
     const TopicLayout layout = LayOutTopic(loaded.source, LayoutDevice());
     if (const QString error = DescribeFlowError(layout); !error.isEmpty()) {
-      errors.append(QStringLiteral("%1: %2").arg(file, error));
-      continue;
+      const QString message = QStringLiteral("%1: %2").arg(file, error);
+      if (!options.draft || layout.units.empty()) {
+        errors.append(message);
+        continue;
+      }
+      result.warnings.append(message);
     }
     const std::vector<QByteArray> pages = RenderPages(layout);
     QJsonArray frames;
@@ -106,8 +118,8 @@ QStringList CompileTopics(const QStringList& files,
   }
 
   if (!options.index_file.isEmpty() &&
-      !WriteFileIfChanged(options.index_file, QJsonDocument(index).toJson(
-                                                  QJsonDocument::Indented))) {
+      !WriteFile(options.index_file,
+                 QJsonDocument(index).toJson(QJsonDocument::Indented))) {
     errors.append(QStringLiteral("cannot write %1").arg(options.index_file));
   }
   if (!options.qrc_file.isEmpty()) {
@@ -122,11 +134,11 @@ QStringList CompileTopics(const QStringList& files,
       add(QStringLiteral("pages.json"), options.index_file);
     }
     qrc += "  </qresource>\n</RCC>\n";
-    if (!WriteFileIfChanged(options.qrc_file, qrc)) {
+    if (!WriteFile(options.qrc_file, qrc)) {
       errors.append(QStringLiteral("cannot write %1").arg(options.qrc_file));
     }
   }
-  return errors;
+  return result;
 }
 
 }  // namespace tessaly::content_compiler

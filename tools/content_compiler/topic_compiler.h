@@ -17,6 +17,14 @@ struct CompileOptions {
   QString output_dir;
   QString index_file;  // JSON: title, control and page heights per topic
   QString qrc_file;    // resource list with the pages under /pages
+  // Topics that do not fit are built anyway (cut off, or with empty pages)
+  // and reported as warnings: for drafts only.
+  bool draft = false;
+};
+
+struct CompileResult {
+  QStringList errors;  // one per failed topic; nothing is written for it
+  QStringList warnings;
 };
 
 // Reads and parses one topic file; errors name the file.
@@ -25,10 +33,10 @@ TopicSourceResult LoadTopic(const QString& path);
 // Renders every page of a laid-out topic into a complete EMF stream.
 std::vector<QByteArray> RenderPages(const TopicLayout& layout);
 
-// Compiles all files; returns one message per failed topic (and writes
-// nothing for a failed topic).
-QStringList CompileTopics(const QStringList& files,
-                          const CompileOptions& options);
+// Compiles all files; the index and resource list are rewritten every time
+// so that the build step's outputs are always newer than its inputs.
+CompileResult CompileTopics(const QStringList& files,
+                            const CompileOptions& options);
 
 }  // namespace tessaly::content_compiler
 

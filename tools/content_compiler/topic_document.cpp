@@ -121,7 +121,8 @@ class DocumentBuilder {
         format.setBottomMargin(2);
         format.setLeftMargin(kListIndentPx);
         format.setTextIndent(-kListIndentPx);
-        format.setTabPositions({QTextOption::Tab(0, QTextOption::LeftTab)});
+        format.setTabPositions(
+            {QTextOption::Tab(kListIndentPx, QTextOption::LeftTab)});
         const QString marker = block.kind == BlockKind::kBulletItem
                                    ? QStringLiteral("•")
                                    : block.marker;
