@@ -94,6 +94,8 @@ void BuildControls(QWidget* form, std::span<const ControlDesign> design,
   for (std::size_t i = 1; i < tab_stops.size(); ++i) {
     QWidget::setTabOrder(tab_stops[i - 1].second, tab_stops[i].second);
   }
+  // The tab chain is a ring; the window opens on its lowest tab index.
+  if (!tab_stops.empty()) tab_stops.front().second->setFocus();
 }
 
 }  // namespace tessaly::biorhythm
