@@ -844,33 +844,55 @@ void Playback::PrepareShape(bool with_pen, bool with_brush) {
   painter_.setBrush(brush);
 }
 
-void Playback::DrawShape(const QPolygonF& logical, bool closed, bool fill) {
-  if (dc_.rop2 == 11 || logical.isEmpty()) return;  // R2_NOP
-  PrepareShape(true, fill);
-  const QPolygonF device = Map(logical);
-  if (closed) {
-    painter_.drawPolygon(
-        device, dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
-  } else {
-    painter_.drawPolyline(device);
+namespace {
+
+// A cosmetic pen draws whole pixels: put its points on pixel centres so
+// that horizontal and vertical strokes cover one row, not two half rows.
+QPolygonF OnPixelCentres(QPolygonF polygon) {
+  for (QPointF& p : polygon) {
+    p = QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
   }
+  return polygon;
+}
+
+}  // namespace
+
+void Playback::DrawShape(const QPolygonF& logical, bool closed, bool fill) {
+  DrawPolyPolygon({logical}, closed, fill);
 }
 
 void Playback::DrawPolyPolygon(const std::vector<QPolygonF>& logical,
-                               bool fill) {
-  if (dc_.rop2 == 11) return;
-  PrepareShape(true, fill);
-  if (!fill) {
-    for (const QPolygonF& poly : logical) painter_.drawPolyline(Map(poly));
-    return;
+                               bool closed, bool fill) {
+  if (dc_.rop2 == 11 || logical.empty()) return;  // R2_NOP
+  std::vector<QPolygonF> device;
+  device.reserve(logical.size());
+  for (const QPolygonF& poly : logical) device.push_back(Map(poly));
+  if (fill && dc_.brush.kind != GdiBrush::Kind::kNull) {
+    PrepareShape(false, true);
+    if (device.size() == 1) {
+      painter_.drawPolygon(
+          device[0], dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+    } else {
+      QPainterPath path;
+      path.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+      for (const QPolygonF& poly : device) {
+        path.addPolygon(poly);
+        path.closeSubpath();
+      }
+      painter_.drawPath(path);
+    }
   }
-  QPainterPath path;
-  path.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
-  for (const QPolygonF& poly : logical) {
-    path.addPolygon(Map(poly));
-    path.closeSubpath();
+  if (dc_.pen.IsNull()) return;
+  PrepareShape(true, false);
+  const bool cosmetic = !dc_.pen.IsGeometric();
+  for (QPolygonF& poly : device) {
+    if (cosmetic) poly = OnPixelCentres(poly);
+    if (closed) {
+      painter_.drawPolygon(poly);
+    } else {
+      painter_.drawPolyline(poly);
+    }
   }
-  painter_.drawPath(path);
 }
 
 void Playback::Poly(const ByteView& r, bool wide_points, bool closed) {
@@ -914,7 +936,7 @@ void Playback::PolyPoly16(const ByteView& r, bool closed) {
     }
     shapes.push_back(std::move(poly));
   }
-  DrawPolyPolygon(shapes, closed);
+  DrawPolyPolygon(shapes, closed, closed);
 }
 
 void Playback::DrawRectangle(const ByteView& r) {

@@ -72,7 +72,8 @@ class Playback {
   void DrawRectangle(const ByteView& r);
   void LineTo(const QPointF& to);
   void DrawShape(const QPolygonF& logical, bool closed, bool fill);
-  void DrawPolyPolygon(const std::vector<QPolygonF>& logical, bool fill);
+  void DrawPolyPolygon(const std::vector<QPolygonF>& logical, bool closed,
+                       bool fill);
 
   // Bitmaps (playback_bitmap.cpp).
   void BitBlt(const ByteView& r);

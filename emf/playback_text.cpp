@@ -19,6 +19,12 @@ constexpr double kMaxEm = 2048;  // device px
 
 double Length(const QPointF& v) { return std::hypot(v.x(), v.y()); }
 
+// Keeps runs with absurd advances inside what the rasteriser handles.
+QPointF Clamped(const QPointF& p) {
+  constexpr double kMax = 1e7;
+  return {std::clamp(p.x(), -kMax, kMax), std::clamp(p.y(), -kMax, kMax)};
+}
+
 }  // namespace
 
 const Playback::RealFont& Playback::Realise(const GdiFont& gdi, double em) {
@@ -197,14 +203,15 @@ void Playback::ExtTextOut(const ByteView& r) {
   const auto along = [&](double a, double b) {
     return origin_device + a * dir + b * gy;
   };
-  const QTransform glyph_frame(gx.x(), gx.y(), gy.x(), gy.y(),
-                               origin_device.x(), origin_device.y());
+  // Rotation only: Qt's glyph runs lose the translation of the painter's
+  // transform once other drawing has happened, so positions stay absolute.
+  const QTransform glyph_frame(gx.x(), gx.y(), gy.x(), gy.y(), 0, 0);
   const QTransform to_frame = glyph_frame.inverted();
   std::vector<QPointF> origins(count);
   double x = start;
   double y = baseline;
   for (std::uint32_t i = 0; i < count; ++i) {
-    origins[i] = to_frame.map(along(x, y));
+    origins[i] = to_frame.map(Clamped(along(x, y)));
     x += dx[i] * sx;
     y -= dy[i] * sy;
   }
@@ -228,6 +235,8 @@ void Playback::ExtTextOut(const ByteView& r) {
   }
   painter_.setTransform(glyph_frame * device_scale_);
   painter_.setPen(dc_.text_color);
+  // The cell is ours to paint; Qt's opaque mode would misplace glyph runs.
+  painter_.setBackgroundMode(Qt::TransparentMode);
 
   if (real.face.marlett) {
     QFont symbol = real.font;
