@@ -1,0 +1,113 @@
+// Every topic of the menus has built pages: the catalogue knows its title,
+// each page is a valid EMF stream of the page width that draws text, and the
+// original page sets keep their page sizes.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <span>
+
+#include "app/menu_tree.h"
+#include "emf/emf_document.h"
+#include "emf/emf_player.h"
+#include "emf/record_types.h"
+#include "reader/page_store.h"
+#include "reader/topic_catalogue.h"
+
+namespace tessaly::reader {
+namespace {
+
+emf::EmfDocument ParsePage(const QByteArray& bytes) {
+  return emf::EmfDocument::Parse(std::as_bytes(
+      std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+bool DrawsDarkPixels(const QImage& image) {
+  for (int y = 0; y < image.height(); y += 2) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(line[x]) < 96) return true;
+    }
+  }
+  return false;
+}
+
+TEST(TopicPagesTest, EveryMenuTopicHasPagesThatDrawText) {
+  int topics = 0;
+  for (const app::MenuItem& item : app::kMenuTree) {
+    if (item.command != app::MenuCommand::kTopic || item.hidden) continue;
+    ++topics;
+    const std::string title =
+        QString::fromUtf16(item.caption.data(),
+                           static_cast<qsizetype>(item.caption.size()))
+            .toStdString();
+    SCOPED_TRACE(title);
+    const TopicEntry* entry = Lookup(title);
+    ASSERT_NE(entry, nullptr);
+    for (int i = 0; i < entry->page_count; ++i) {
+      SCOPED_TRACE(i);
+      const emf::EmfDocument page =
+          ParsePage(PageBytes(entry->page_control, i));
+      ASSERT_TRUE(page.valid());
+      EXPECT_FALSE(page.error().has_value());
+      EXPECT_EQ(page.NaturalSize().width(), 554);
+      EXPECT_LE(page.NaturalSize().height(), 936);
+      const bool has_text = std::any_of(
+          page.records().begin(), page.records().end(),
+          [](const emf::EmfRecord& record) {
+            return record.type ==
+                   static_cast<std::uint32_t>(emf::RecordType::kExtTextOutW);
+          });
+      EXPECT_TRUE(has_text);
+      EXPECT_TRUE(DrawsDarkPixels(emf::RenderPage(page, 1)));
+    }
+    // The catalogue's page count is the number of pages built, no fewer.
+    EXPECT_TRUE(PageBytes(entry->page_control, entry->page_count).isEmpty())
+        << "more pages were built than the catalogue lists";
+  }
+  EXPECT_EQ(topics, 56);
+}
+
+TEST(TopicPagesTest, OriginalPageSetsHaveTheirFrames) {
+  struct Case {
+    const char* control;
+    std::vector<int> heights;
+    std::vector<int> frames;
+  };
+  const Case cases[] = {
+      {"Img_01", {208}, {5502}},
+      {"Img_02", {354}, {9355}},
+      {"Img_03",
+       {915, 936, 936, 915, 931, 624, 185},
+       {24213, 24764, 24764, 24213, 24637, 16509, 4896}},
+      {"Img_04", {915, 936, 832, 185}, {24213, 24764, 22012, 4896}},
+      {"Img_05",
+       {915, 936, 936, 915, 250, 185},
+       {24213, 24764, 24764, 24213, 6603, 4896}},
+      {"Img_06", {915, 166}, {24213, 4402}},
+      {"Img_07", {853}, {22562}},
+      {"Img_08", {562}, {14858}},
+      {"Img_09", {707}, {18710}},
+      {"Img_10", {915, 125}, {24213, 3301}},
+      {"Img_11", {915, 458}, {24213, 12106}},
+      {"Img_12", {930, 368}, {24619, 9736}},
+      {"Img_13", {910, 368}, {24086, 9736}},
+      {"Img_14", {910, 368}, {24086, 9736}},
+      {"Img_15", {790}, {20911}},
+      {"Img_16", {478}, {12657}},
+  };
+  for (const Case& c : cases) {
+    for (std::size_t i = 0; i < c.heights.size(); ++i) {
+      SCOPED_TRACE(std::string(c.control) + " page " + std::to_string(i));
+      const emf::EmfDocument page =
+          ParsePage(PageBytes(c.control, static_cast<int>(i)));
+      ASSERT_TRUE(page.valid());
+      EXPECT_EQ(page.NaturalSize(), QSize(554, c.heights[i]));
+      const auto& frame = page.header().frame;
+      EXPECT_EQ(frame.right - frame.left, 14650);
+      EXPECT_EQ(frame.bottom - frame.top, c.frames[i]);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::reader
