@@ -142,4 +142,73 @@ StreamCheck CheckStream(const QByteArray& stream) {
   return check;
 }
 
+std::vector<TextRun> TextRuns(const QByteArray& stream) {
+  std::vector<TextRun> runs;
+  std::map<std::uint32_t, TextRun> fonts;
+  TextRun current;
+  // RESTOREDC brings back the font selected at the SAVEDC.
+  std::vector<TextRun> saved;
+  for (const StreamRecord& record : CheckStream(stream).records) {
+    const std::uint32_t at = record.offset;
+    switch (static_cast<RecordType>(record.type)) {
+      case RecordType::kSaveDc:
+        saved.push_back(current);
+        break;
+      case RecordType::kRestoreDc:
+        if (!saved.empty()) {
+          current = saved.back();
+          saved.pop_back();
+        }
+        break;
+      case RecordType::kExtCreateFontIndirectW: {
+        TextRun font;
+        font.height = ReadI32(stream, at + 12);
+        font.weight = ReadI32(stream, at + 28);
+        font.charset = static_cast<std::uint8_t>(stream[at + 35]);
+        QString face;
+        for (std::uint32_t i = 0; i < 32; ++i) {
+          const auto unit = static_cast<char16_t>(
+              static_cast<std::uint8_t>(stream[at + 40 + 2 * i]) |
+              static_cast<std::uint8_t>(stream[at + 41 + 2 * i]) << 8);
+          if (unit == 0) break;
+          face += QChar(unit);
+        }
+        font.face = face;
+        fonts[ReadU32(stream, at + 8)] = font;
+        break;
+      }
+      case RecordType::kDeleteObject:
+        fonts.erase(ReadU32(stream, at + 8));
+        break;
+      case RecordType::kSelectObject:
+        if (const auto it = fonts.find(ReadU32(stream, at + 8));
+            it != fonts.end()) {
+          current = it->second;
+        }
+        break;
+      case RecordType::kExtTextOutW: {
+        TextRun run = current;
+        run.x = ReadI32(stream, at + 36);
+        run.y = ReadI32(stream, at + 40);
+        const std::uint32_t n = ReadU32(stream, at + 44);
+        const std::uint32_t text_at = at + ReadU32(stream, at + 48);
+        for (std::uint32_t i = 0; i < n; ++i) {
+          run.text += QChar(static_cast<char16_t>(
+              static_cast<std::uint8_t>(stream[text_at + 2 * i]) |
+              static_cast<std::uint8_t>(stream[text_at + 2 * i + 1]) << 8));
+        }
+        const std::uint32_t dx_at = at + ReadU32(stream, at + 72);
+        for (std::uint32_t i = 0; i < n; ++i) {
+          run.advance += ReadI32(stream, dx_at + 4 * i);
+        }
+        runs.push_back(run);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return runs;
+}
+
 }  // namespace tessaly::emf::testing

@@ -25,6 +25,20 @@ struct StreamCheck {
 
 StreamCheck CheckStream(const QByteArray& stream);
 
+// A text record with the font selected for it.
+struct TextRun {
+  QString face;
+  int charset = 0;
+  int height = 0;
+  int weight = 0;
+  QString text;
+  std::int32_t x = 0;  // reference point, logical units
+  std::int32_t y = 0;
+  std::int64_t advance = 0;  // sum of dx, logical units
+};
+
+std::vector<TextRun> TextRuns(const QByteArray& stream);
+
 std::uint32_t ReadU32(const QByteArray& bytes, std::uint32_t offset);
 std::int32_t ReadI32(const QByteArray& bytes, std::uint32_t offset);
 

@@ -17,6 +17,8 @@ namespace {
 using testing::CheckStream;
 using testing::ReadI32;
 using testing::ReadU32;
+using testing::TextRun;
+using testing::TextRuns;
 
 QSize PlayerNaturalSize(const QByteArray& stream) {
   return EmfDocument::Parse(
@@ -69,56 +71,6 @@ TEST(EmfWriterTest, HeaderDescribesTheReferenceDevice) {
     }
   }
   EXPECT_TRUE(anisotropic);
-}
-
-struct TextRun {
-  QString face;
-  int charset = 0;
-  int height = 0;
-  QString text;
-  std::int64_t advance = 0;  // sum of dx, logical units
-};
-
-std::vector<TextRun> TextRuns(const QByteArray& stream) {
-  std::vector<TextRun> runs;
-  std::map<std::uint32_t, TextRun> fonts;
-  TextRun current;
-  for (const auto& record : CheckStream(stream).records) {
-    const std::uint32_t at = record.offset;
-    switch (static_cast<RecordType>(record.type)) {
-      case RecordType::kExtCreateFontIndirectW: {
-        TextRun font;
-        font.height = ReadI32(stream, at + 12);
-        font.charset = static_cast<std::uint8_t>(stream[at + 12 + 23]);
-        const auto* face = reinterpret_cast<const char16_t*>(
-            stream.constData() + at + 40);
-        font.face = QString::fromUtf16(face);
-        fonts[ReadU32(stream, at + 8)] = font;
-        break;
-      }
-      case RecordType::kSelectObject:
-        if (fonts.count(ReadU32(stream, at + 8))) {
-          current = fonts[ReadU32(stream, at + 8)];
-        }
-        break;
-      case RecordType::kExtTextOutW: {
-        TextRun run = current;
-        const std::uint32_t n = ReadU32(stream, at + 44);
-        const std::uint32_t text_at = at + ReadU32(stream, at + 48);
-        run.text = QString::fromUtf16(
-            reinterpret_cast<const char16_t*>(stream.constData() + text_at), n);
-        const std::uint32_t dx_at = at + ReadU32(stream, at + 72);
-        for (std::uint32_t i = 0; i < n; ++i) {
-          run.advance += ReadI32(stream, dx_at + 4 * i);
-        }
-        runs.push_back(run);
-        break;
-      }
-      default:
-        break;
-    }
-  }
-  return runs;
 }
 
 TEST(EmfWriterTest, TextKeepsTheProgramFontNamesAndAdvances) {

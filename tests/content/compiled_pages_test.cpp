@@ -1,0 +1,248 @@
+// Topics compiled into EMF pages: fitting, failing, and what the markup
+// draws.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "emf/record_types.h"
+#include "tests/emf_writer/emf_stream_checks.h"
+#include "tools/content_compiler/topic_compiler.h"
+#include "tools/content_compiler/topic_layout.h"
+
+namespace tessaly::content_compiler {
+namespace {
+
+using emf::testing::CheckStream;
+using emf::testing::ReadI32;
+using emf::testing::ReadU32;
+using emf::testing::TextRuns;
+
+TopicSource Source(const QString& title, std::vector<int> frames,
+                   const QString& body) {
+  TopicSource source;
+  source.title = title;
+  source.control = QStringLiteral("Img_91");
+  source.frames = std::move(frames);
+  source.body = body;
+  return source;
+}
+
+// `count` paragraphs of one short line each.
+QString ShortParagraphs(int count) {
+  QStringList paragraphs;
+  for (int i = 0; i < count; ++i) {
+    paragraphs << QStringLiteral("第%1段，一行。").arg(i + 1);
+  }
+  return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CompiledPagesTest, FittingTopicGetsExactlyItsFrames) {
+  const std::vector<int> frames = {24213, 4896};
+  const TopicLayout layout =
+      LayOutTopic(Source(QStringLiteral("合适"), frames, ShortParagraphs(38)),
+                  LayoutDevice());
+  ASSERT_TRUE(DescribeFlowError(layout).isEmpty())
+      << DescribeFlowError(layout).toStdString();
+  const std::vector<QByteArray> pages = RenderPages(layout);
+  ASSERT_EQ(pages.size(), frames.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    const auto check = CheckStream(pages[i]);
+    EXPECT_TRUE(check.problems.isEmpty())
+        << check.problems.join(u'\n').toStdString();
+    EXPECT_EQ(ReadI32(pages[i], 32), 14650);  // frame right
+    EXPECT_EQ(ReadI32(pages[i], 36), frames[i]);
+  }
+  // Both pages carry text: the second page got the last paragraphs.
+  EXPECT_FALSE(TextRuns(pages[1]).empty());
+}
+
+TEST(CompiledPagesTest, TopicThatDoesNotFitNamesTitleAndPage) {
+  struct Case {
+    const char* name;
+    std::vector<int> frames;
+    int paragraphs;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"overflow", {4896, 4896}, 30, "text does not fit on page 2 of 2"},
+      {"empty last page",
+       {24213, 4896},
+       3,
+       "page 2 of 2 (Img_91_1.emf) is left empty"},
+  };
+  for (const Case& c : cases) {
+    const TopicLayout layout =
+        LayOutTopic(Source(QStringLiteral("溢出测试"), c.frames,
+                           ShortParagraphs(c.paragraphs)),
+                    LayoutDevice());
+    const QString error = DescribeFlowError(layout);
+    EXPECT_TRUE(error.contains(QStringLiteral("溢出测试"))) << c.name;
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.message)))
+        << c.name << ": " << error.toStdString();
+  }
+}
+
+TEST(CompiledPagesTest, BuildFailsForATopicThatDoesNotFit) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString topic = dir.filePath(QStringLiteral("Img_92.txt"));
+  {
+    QFile file(topic);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("title: 太长\ncontrol: Img_92\nframes: 4896\n\n" +
+               ShortParagraphs(20).toUtf8());
+  }
+  CompileOptions options;
+  options.output_dir = dir.filePath(QStringLiteral("pages"));
+  const CompileResult result = CompileTopics({topic}, options);
+  ASSERT_EQ(result.errors.size(), 1);
+  EXPECT_TRUE(result.errors[0].contains(QStringLiteral("太长")));
+  EXPECT_TRUE(result.errors[0].contains(QStringLiteral("page 1 of 1")));
+  EXPECT_FALSE(
+      QFile::exists(dir.filePath(QStringLiteral("pages/Img_92_0.emf"))));
+
+  options.draft = true;
+  const CompileResult draft = CompileTopics({topic}, options);
+  EXPECT_TRUE(draft.errors.isEmpty());
+  EXPECT_EQ(draft.warnings.size(), 1);
+}
+
+TEST(CompiledPagesTest, AuthorsPageBreakStartsANewPage) {
+  const TopicLayout layout =
+      LayOutTopic(Source(QStringLiteral("分页"), {},
+                         QStringLiteral("第一页。\n\n<<<\n\n第二页。")),
+                  LayoutDevice());
+  ASSERT_EQ(layout.flow.pages.size(), 2u);
+  const std::vector<QByteArray> pages = RenderPages(layout);
+  ASSERT_EQ(TextRuns(pages[1]).size(), 1u);
+  EXPECT_EQ(TextRuns(pages[1])[0].text, QStringLiteral("第二页。"));
+}
+
+class MarkupSampleTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new QTemporaryDir;
+    CompileOptions options;
+    options.output_dir = dir_->filePath(QStringLiteral("pages"));
+    options.index_file = dir_->filePath(QStringLiteral("pages/pages.json"));
+    options.qrc_file = dir_->filePath(QStringLiteral("pages.qrc"));
+    errors_ =
+        CompileTopics(
+            {QStringLiteral(TESSALY_CONTENT_FIXTURES "/markup_sample.txt")},
+            options)
+            .errors;
+    page_ = ReadFile(dir_->filePath(QStringLiteral("pages/Img_90_0.emf")));
+  }
+  static void TearDownTestSuite() { delete dir_; }
+
+  static QTemporaryDir* dir_;
+  static QStringList errors_;
+  static QByteArray page_;
+};
+
+QTemporaryDir* MarkupSampleTest::dir_ = nullptr;
+QStringList MarkupSampleTest::errors_;
+QByteArray MarkupSampleTest::page_;
+
+TEST_F(MarkupSampleTest, CompilesToOneSoundPageWithIndexAndResourceList) {
+  ASSERT_TRUE(errors_.isEmpty()) << errors_.join(u'\n').toStdString();
+  const auto check = CheckStream(page_);
+  EXPECT_TRUE(check.problems.isEmpty())
+      << check.problems.join(u'\n').toStdString();
+
+  const QJsonArray index =
+      QJsonDocument::fromJson(
+          ReadFile(dir_->filePath(QStringLiteral("pages/pages.json"))))
+          .array();
+  ASSERT_EQ(index.size(), 1);
+  const QJsonObject topic = index[0].toObject();
+  EXPECT_EQ(topic[u"title"].toString(), QStringLiteral("标记示例"));
+  EXPECT_EQ(topic[u"control"].toString(), QStringLiteral("Img_90"));
+  ASSERT_EQ(topic[u"heights"].toArray().size(), 1);
+  EXPECT_EQ(emf::FrameToPixels(ReadI32(page_, 36)),
+            topic[u"heights"].toArray()[0].toInt());
+
+  const QByteArray qrc = ReadFile(dir_->filePath(QStringLiteral("pages.qrc")));
+  EXPECT_TRUE(qrc.contains("alias=\"Img_90_0.emf\">pages/Img_90_0.emf<"));
+  EXPECT_TRUE(qrc.contains("alias=\"pages.json\""));
+}
+
+TEST_F(MarkupSampleTest, EveryTextRunHasOneScriptAndItsFont) {
+  const auto runs = TextRuns(page_);
+  ASSERT_FALSE(runs.empty());
+  for (const auto& run : runs) {
+    bool latin = false;
+    bool cjk = false;
+    for (const QChar c : run.text) {
+      latin = latin || (c.isLetterOrNumber() && c.unicode() < 0x80);
+      cjk = cjk || c.unicode() >= 0x2E80;
+    }
+    EXPECT_FALSE(latin && cjk) << run.text.toStdString();
+    if (latin) {
+      EXPECT_EQ(run.face, QStringLiteral("Times New Roman"))
+          << run.text.toStdString();
+    } else {
+      EXPECT_EQ(run.face, QStringLiteral("宋体")) << run.text.toStdString();
+      EXPECT_EQ(run.charset, 134);
+    }
+  }
+}
+
+TEST_F(MarkupSampleTest, DrawsListsCheckBoxesNoteAndTable) {
+  const auto runs = TextRuns(page_);
+  const auto find = [&](const QString& text) {
+    return std::find_if(runs.begin(), runs.end(),
+                        [&](const auto& run) { return run.text == text; });
+  };
+  // List markers sit at the left margin, their text at the indent.
+  const auto one = find(QStringLiteral("1"));
+  ASSERT_NE(one, runs.end());
+  EXPECT_NEAR(one->x / 15.0, 38, 1);
+  ASSERT_NE(find(QStringLiteral("•")), runs.end());
+  // Emphasis and the table's header row are bold.
+  ASSERT_NE(find(QStringLiteral("提示：")), runs.end());
+  EXPECT_EQ(find(QStringLiteral("提示："))->weight, 700);
+  ASSERT_NE(find(QStringLiteral("类型")), runs.end());
+  EXPECT_EQ(find(QStringLiteral("类型"))->weight, 700);
+  EXPECT_EQ(find(QStringLiteral("实际型"))->weight, 400);
+
+  // Check boxes: closed square outlines; the note and the table: filled
+  // borders and backgrounds.
+  int squares = 0;
+  int fills = 0;
+  for (const auto& record : CheckStream(page_).records) {
+    if (record.type == static_cast<std::uint32_t>(emf::RecordType::kBitBlt)) {
+      ++fills;
+    }
+    if (record.type !=
+            static_cast<std::uint32_t>(emf::RecordType::kPolyline16) ||
+        ReadU32(page_, record.offset + 24) != 5) {
+      continue;
+    }
+    const auto point = [&](int i) {
+      const std::uint32_t at = record.offset + 28 + 4 * i;
+      return QPoint(static_cast<std::int16_t>(ReadU32(page_, at) & 0xFFFF),
+                    static_cast<std::int16_t>(ReadU32(page_, at) >> 16));
+    };
+    const QRect box = QRect(point(0), point(2)).normalized();
+    if (point(0) == point(4) && std::abs(box.width() - box.height()) <= 1) {
+      ++squares;
+    }
+  }
+  EXPECT_EQ(squares, 4);
+  // Note border (4 sides) and background, table borders and header cells.
+  EXPECT_GE(fills, 10);
+}
+
+}  // namespace
+}  // namespace tessaly::content_compiler
