@@ -8,9 +8,10 @@
 namespace tessaly::biorhythm {
 namespace {
 
+// Widths are in logical pixels, so a chart on a high-density screen keeps
+// its proportions: the test day stays three times as thick as the grid.
 QPen ChartPen(ChartColor color, int width) {
   QPen pen(toolkit::ResolveColor(color), width);
-  pen.setCosmetic(true);
   pen.setCapStyle(Qt::FlatCap);
   return pen;
 }
@@ -49,8 +50,8 @@ void ChartView::paintEvent(QPaintEvent*) {
                                toolkit::SysColorRef(toolkit::kColorWindow)));
   painter.setPen(QPen(
       toolkit::ResolveColor(toolkit::SysColorRef(toolkit::kColorWindowText)),
-      0));
-  painter.drawRect(QRectF(rect()).adjusted(0, 0, -1, -1));
+      1));
+  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   if (!chart_) return;
 
   painter.setClipRect(PlotArea());

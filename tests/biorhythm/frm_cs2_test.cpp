@@ -8,6 +8,7 @@
 #include <QTest>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 #include "biorhythm/chart.h"
 #include "biorhythm/chart_view.h"
@@ -163,6 +164,37 @@ TEST_F(FrmCs2Test, DrawnChartShowsGridAndCurves) {
   // The left edge between the axis and the first samples is still grid.
   EXPECT_EQ(pixel(-15, -20), black);
   EXPECT_EQ(pixel(-15, 40), black);
+}
+
+// The chart is repainted from its data, so on a screen with twice the pixel
+// density it is drawn afresh with lines twice as wide, not scaled up.
+TEST_F(FrmCs2Test, RepaintsSharplyAtTwiceThePixelDensity) {
+  Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
+  ClickOk();
+  ChartView* view = Picture();
+  QImage image(view->size() * 2, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2);
+  view->render(&image);
+  const int row = static_cast<int>(view->ToWidget({0, 105}).y() * 2);
+  // Widths of the black runs along a row above the curves.
+  std::vector<int> runs;
+  int run = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    const QColor c = image.pixelColor(x, row);
+    if (c == QColor(0, 0, 0)) {
+      ++run;
+    } else {
+      if (run > 0) runs.push_back(run);
+      EXPECT_EQ(c, image.pixelColor(image.width() / 2 + 40, row)) << x;
+      run = 0;
+    }
+  }
+  if (run > 0) runs.push_back(run);
+  // Border and grid lines coincide at both edges.
+  ASSERT_EQ(runs.size(), 31u) << ::testing::PrintToString(runs);
+  for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
+    EXPECT_EQ(runs[i], i == 15 ? 6 : 2) << i;
+  }
 }
 
 }  // namespace
