@@ -82,10 +82,17 @@ void BuildControls(QWidget* form, std::span<const ControlDesign> design,
   for (const ControlDesign& row : design) {
     QWidget* control = MakeControl(row, form, make_own);
     if (control == nullptr) continue;
+    if (row.look.song_font) control->setFont(toolkit::SongFont(10.5));
     if (row.kind != ControlKind::kLine) {
       toolkit::PlaceTwips(control, row.left, row.top, row.width, row.height);
     }
-    if (row.look.song_font) control->setFont(toolkit::SongFont(10.5));
+    // The CJK font that stands in for 宋体 has a taller line than the
+    // original bitmap font; a label just one line high would cut off the
+    // bottom of its characters.
+    if (row.kind == ControlKind::kLabel) {
+      const int line = control->fontMetrics().height();
+      if (control->height() < line) control->resize(control->width(), line);
+    }
     if (row.tab_index != kNoTabStop && control->focusPolicy() != Qt::NoFocus) {
       tab_stops.emplace_back(row.tab_index, control);
     }
