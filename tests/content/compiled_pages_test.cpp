@@ -4,13 +4,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <span>
 
+#include "emf/emf_document.h"
+#include "emf/emf_player.h"
 #include "emf/record_types.h"
 #include "tests/emf_writer/emf_stream_checks.h"
+#include "tools/content_compiler/page_style.h"
 #include "tools/content_compiler/topic_compiler.h"
 #include "tools/content_compiler/topic_layout.h"
 
@@ -242,6 +248,66 @@ TEST_F(MarkupSampleTest, DrawsListsCheckBoxesNoteAndTable) {
   EXPECT_EQ(squares, 4);
   // Note border (4 sides) and background, table borders and header cells.
   EXPECT_GE(fills, 10);
+}
+
+// The whole path: the page played back from its EMF looks like the
+// document painted directly.
+TEST(CompiledPagesTest, PlayedPageLooksLikeTheDocument) {
+  QFile file(QStringLiteral(TESSALY_CONTENT_FIXTURES "/markup_sample.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const TopicLayout layout =
+      LayOutTopic(ParseTopicSource(QString::fromUtf8(file.readAll())).source,
+                  LayoutDevice());
+  const std::vector<QByteArray> pages = RenderPages(layout);
+  ASSERT_EQ(pages.size(), 1u);
+  const PageSlice& slice = layout.flow.pages[0];
+
+  QImage direct(kPageWidthPx, slice.height_px, QImage::Format_RGB32);
+  direct.setDotsPerMeterX(3780);
+  direct.setDotsPerMeterY(3780);
+  direct.fill(Qt::white);
+  {
+    QPainter painter(&direct);
+    painter.translate(0, kMarginTopPx - slice.content_top);
+    layout.document.document->drawContents(
+        &painter, QRectF(0, slice.clip_top, kPageWidthPx,
+                         slice.clip_bottom - slice.clip_top));
+  }
+  const QImage played =
+      emf::RenderPage(emf::EmfDocument::Parse(std::as_bytes(
+                          std::span(pages[0].constData(), pages[0].size()))),
+                      1)
+          .convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(played.size(), direct.size());
+
+  // Compare ink per band of 8 rows: text lines, borders and boxes must be
+  // where the document has them, give or take a row.
+  const auto ink = [](const QImage& image, int y0, int y1) {
+    int count = 0;
+    for (int y = std::max(0, y0); y < std::min(y1, image.height()); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        count += qGray(image.pixel(x, y)) < 160;
+      }
+    }
+    return count;
+  };
+  int bands_differing = 0;
+  for (int y = 0; y < direct.height(); y += 8) {
+    const int low = ink(direct, y + 1, y + 7);
+    const int high = ink(direct, y - 1, y + 9);
+    const int played_ink = ink(played, y, y + 8);
+    const int tolerance = std::max(8, high / 5);
+    if (played_ink < low - tolerance || played_ink > high + tolerance) {
+      ++bands_differing;
+      ADD_FAILURE() << "ink in rows " << y << "+8: document " << low << " to "
+                    << high << ", played " << played_ink;
+    }
+  }
+  if (bands_differing > 0) {
+    direct.save(QStringLiteral("markup_sample_direct.png"));
+    played.save(QStringLiteral("markup_sample_played.png"));
+  }
+  EXPECT_EQ(bands_differing, 0);
 }
 
 }  // namespace
