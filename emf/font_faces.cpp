@@ -17,19 +17,21 @@ struct FaceRow {
   const char* substitute;
   double ascent;
   double descent;
+  double average_width;
 };
 
-// Ascent and descent of the original faces: CJK system fonts have a cell of
-// exactly one em; Times New Roman and Arial are the published metrics.
+// Ascent, descent and average character width of the original faces: the
+// CJK system fonts have a cell of exactly one em and half-width Latin;
+// Times New Roman and Arial are their published metrics.
 // clang-format off
 constexpr std::array<FaceRow, 7> kFaces = {{
-    {u"宋体",                 kCjkSerif, 0.86,  0.14},
-    {u"simsun",               kCjkSerif, 0.86,  0.14},
-    {u"新宋体",               kCjkSerif, 0.86,  0.14},
-    {u"nsimsun",              kCjkSerif, 0.86,  0.14},
-    {u"times new roman",      kSerif,    0.891, 0.216},
-    {u"arial",                kSans,     0.905, 0.212},
-    {u"microsoft sans serif", kSans,     0.905, 0.212},
+    {u"宋体",                 kCjkSerif, 0.86,  0.14,  0.5},
+    {u"simsun",               kCjkSerif, 0.86,  0.14,  0.5},
+    {u"新宋体",               kCjkSerif, 0.86,  0.14,  0.5},
+    {u"nsimsun",              kCjkSerif, 0.86,  0.14,  0.5},
+    {u"times new roman",      kSerif,    0.891, 0.216, 0.401},
+    {u"arial",                kSans,     0.905, 0.212, 0.441},
+    {u"microsoft sans serif", kSans,     0.905, 0.212, 0.441},
 }};
 
 // MARLETT characters '0' to 'y' and their look-alikes; the 3-D edges of
@@ -59,20 +61,24 @@ constexpr std::array<MarlettRow, 35> kMarlett = {{
 FaceInfo LookupFace(const QString& face, std::uint8_t charset) {
   const QString key = face.trimmed().toCaseFolded();
   if (key == u"marlett") {
-    return {{kFallbackSans}, 0.86, 0.14, true};
+    return {{kFallbackSans}, 0.86, 0.14, 1.0, true};
   }
   for (const FaceRow& row : kFaces) {
     if (key == QString::fromUtf16(row.face)) {
       return {{row.substitute, kCjkSerif, kFallbackSans},
               row.ascent,
               row.descent,
+              row.average_width,
               false};
     }
   }
   if (charset == 134) {
-    return {{kCjkSerif, kFallbackSans}, 0.86, 0.14, false};
+    return {{kCjkSerif, kFallbackSans}, 0.86, 0.14, 0.5, false};
   }
-  return {{kFallbackSans, kCjkSerif}, 0.905, 0.212, false};
+  // An installed face of that name is taken before the fallbacks.
+  QStringList families = {kFallbackSans, kCjkSerif};
+  if (!key.isEmpty()) families.prepend(face.trimmed());
+  return {families, 0.905, 0.212, 0.441, false};
 }
 
 QString MarlettReplacement(char16_t character) {

@@ -13,7 +13,8 @@ struct FaceInfo {
   QStringList families;  // installed substitutes, best first
   double ascent = 0.86;  // of the original face, in em
   double descent = 0.14;
-  bool marlett = false;  // symbol face drawn through MarlettReplacement
+  double average_width = 0.5;  // of the original face, in em
+  bool marlett = false;        // symbol face drawn through MarlettReplacement
 };
 
 // Case-insensitive lookup of a LOGFONT face name; unknown faces get a sans

@@ -205,7 +205,15 @@ void Playback::ExtTextOut(const ByteView& r) {
   };
   // Rotation only: Qt's glyph runs lose the translation of the painter's
   // transform once other drawing has happened, so positions stay absolute.
-  const QTransform glyph_frame(gx.x(), gx.y(), gy.x(), gy.y(), 0, 0);
+  // A LOGFONT width narrows or widens the glyphs against the face's
+  // average width; the dx array keeps the positions anyway.
+  double stretch = 1;
+  if (gdi.width > 0) {
+    stretch =
+        std::clamp(gdi.width * sx / (face.average_width * em), 0.05, 20.0);
+  }
+  const QTransform glyph_frame(gx.x() * stretch, gx.y() * stretch, gy.x(),
+                               gy.y(), 0, 0);
   const QTransform to_frame = glyph_frame.inverted();
   std::vector<QPointF> origins(count);
   double x = start;

@@ -68,7 +68,10 @@ int main(int argc, char** argv) {
   }
   int x = 0;
   for (const int bpp : {1, 4, 8, 16, 24, 32}) {
-    bitmaps.Record(81, StretchDiBits(MakeDib(picture, bpp, bpp == 8),
+    // One bit per pixel holds two colours only.
+    const QImage source =
+        bpp == 1 ? picture.convertToFormat(QImage::Format_Mono) : picture;
+    bitmaps.Record(81, StretchDiBits(MakeDib(source, bpp, bpp == 8),
                                      QRect(x, 0, 150, 90)));
     x += 150;
   }

@@ -135,6 +135,22 @@ TEST(TextTest, EscapementTurnsTheRun) {
   EXPECT_LE(ink.right(), 48);  // glyphs lie left of a baseline going up
 }
 
+TEST(TextTest, LogfontWidthNarrowsGlyphs) {
+  // Arial's average width is 0.441 em: width 4 at em 20 halves the glyphs.
+  const auto ink_width = [](std::int32_t width) {
+    Payload p;
+    p.U32(1).I32(-20).I32(width).I32(0).I32(0).I32(400).U32(0);
+    p.U8(0).U8(0).U8(0).U8(0);
+    for (char16_t c : std::u16string(u"Arial")) p.U16(c);
+    for (int i = 5; i < 32; ++i) p.U16(0);
+    StreamBuilder b;
+    b.Record(82, p).Select(1).Record(18, {1}).Record(22, {24});
+    b.Text(QPoint(10, 48), u"H", 15);
+    return InkBox(RenderBytes(b.Finish()).image).width();
+  };
+  EXPECT_NEAR(ink_width(4) * 2, ink_width(0), 2);
+}
+
 TEST(TextTest, FacesAndCharactersOfThePagesDraw) {
   struct Case {
     const char* name;
