@@ -24,11 +24,11 @@ class FrmCs1 : public toolkit::Form {
 
   void CheckDateEntry(const toolkit::MaskedDateBox* box);
 
-  toolkit::MaskedDateBox* birth_box_;
-  toolkit::MaskedDateBox* test_box_;
+  toolkit::MaskedDateBox* birth_box_ = nullptr;
+  toolkit::MaskedDateBox* test_box_ = nullptr;
   // Physical, emotional, intellectual.
-  std::array<QLineEdit*, 3> value_boxes_;
-  std::array<QLineEdit*, 3> phase_boxes_;
+  std::array<QLineEdit*, 3> value_boxes_{};
+  std::array<QLineEdit*, 3> phase_boxes_{};
 };
 
 }  // namespace tessaly::biorhythm

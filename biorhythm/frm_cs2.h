@@ -18,8 +18,8 @@ class FrmCs2 : public toolkit::Form {
  private:
   void Command1_Click();
 
-  toolkit::DatePicker* birth_picker_;
-  toolkit::DatePicker* test_picker_;
+  toolkit::DatePicker* birth_picker_ = nullptr;
+  toolkit::DatePicker* test_picker_ = nullptr;
   ChartView* picture_ = nullptr;
 };
 

@@ -55,10 +55,11 @@ constexpr int PositionThousandths(int k, BiorhythmCycle cycle) {
   return 1000 * k / Traits(cycle).period;
 }
 
-// The limits are published with three decimals; compare in whole thousandths
-// so that no rounding of 0.478 and friends can move a day across the limit.
-constexpr int LimitThousandths(BiorhythmCycle cycle) {
-  return static_cast<int>(Traits(cycle).high_phase_limit * 1000 + 0.5);
+// Both the cut position and the limit are three-decimal numbers held as the
+// nearest double, so a day exactly on the limit compares equal to it.
+constexpr bool IsHighPhase(int k, BiorhythmCycle cycle) {
+  return PositionThousandths(k, cycle) / 1000.0 <=
+         Traits(cycle).high_phase_limit;
 }
 
 static_assert(ValueAtIndex(12, BiorhythmCycle::Physical) == -13.62);
@@ -78,8 +79,7 @@ static_assert(PositionThousandths(22, BiorhythmCycle::Physical) == 956);
 constexpr bool PhaseLimitsAgree() {
   for (const CycleTraits& traits : kCycles) {
     for (int k = 0; k < traits.period; ++k) {
-      const bool high = PositionThousandths(k, traits.cycle) <=
-                        LimitThousandths(traits.cycle);
+      const bool high = IsHighPhase(k, traits.cycle);
       if (high != (k <= traits.last_high_day)) return false;
       if (high != (ValueAtIndex(k, traits.cycle) >= 0 && 2 * k < traits.period))
         return false;
@@ -110,10 +110,7 @@ double CycleValue(int n, BiorhythmCycle cycle) {
 }
 
 std::string_view CyclePhase(int n, BiorhythmCycle cycle) {
-  return PositionThousandths(CycleIndex(n, cycle), cycle) <=
-                 LimitThousandths(cycle)
-             ? kHighPhase
-             : kLowPhase;
+  return IsHighPhase(CycleIndex(n, cycle), cycle) ? kHighPhase : kLowPhase;
 }
 
 double CombinedValue(int n) {

@@ -87,8 +87,8 @@ TEST(ChartTest, AxisAndGridWithTheTestDayThick) {
 
 TEST(ChartTest, DatesRefusedUnlessThirtyDaysApartInOrder) {
   struct Case {
-    year_month_day birth;
-    year_month_day test;
+    year_month_day birth{};
+    year_month_day test{};
     std::optional<std::string_view> refusal;
   };
   const Case cases[] = {

@@ -145,8 +145,8 @@ TEST(CycleTest, CombinedValueIsTheUnroundedMean) {
 
 TEST(DayCountTest, CountsCalendarDaysAcrossLeapYearsAndCenturies) {
   struct Case {
-    year_month_day birth;
-    year_month_day test;
+    year_month_day birth{};
+    year_month_day test{};
     int days;
   };
   const Case cases[] = {
