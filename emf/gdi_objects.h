@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "emf/font_faces.h"
+
 namespace tessaly::emf {
 
 struct GdiPen {
@@ -42,6 +44,8 @@ struct GdiFont {
   bool strike_out = false;
   std::uint8_t charset = 0;
   QString face;
+  // The substitute and the original metrics, looked up once per font.
+  FaceInfo face_info = LookupFace(QString(), 0);
 };
 
 using GdiObject =

@@ -182,6 +182,8 @@ Playback::Playback(const EmfDocument& document, QPainter& painter,
   }
   reference_rect_ = reference_rect_.united(frame_px);
   target_device_ = to_device.mapRect(target).toAlignedRect();
+  // A clip the caller set stays in force under every clip of the stream.
+  if (painter.hasClipping()) caller_clip_ = to_device.map(painter.clipPath());
   blit_budget_ =
       kBlitBudgetPages *
       std::max(1.0, double(target_device_.width()) * target_device_.height());
@@ -198,7 +200,8 @@ PlayResult Playback::Run() {
   painter_.setTransform(device_scale_);
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter_.setClipRect(target_device_);
+  clip_dirty_ = true;
+  ApplyClip();
 
   int drawn = 0;
   for (const EmfRecord& record : document_.records()) {
@@ -560,29 +563,25 @@ void Playback::ApplyClip() {
   if (!clip_dirty_) return;
   clip_dirty_ = false;
   const ClipRegion& clip = dc_.clip;
+  const auto clamp = [](double v) {
+    return static_cast<int>(
+        std::round(std::clamp(v, -kMaxCoordinate, kMaxCoordinate)));
+  };
   if (clip.is_none()) {
     painter_.setClipRect(target_device_);
-    return;
-  }
-  if (clip.rect() && base_.m12() == 0 && base_.m21() == 0) {
+  } else if (clip.rect() && base_.m12() == 0 && base_.m21() == 0) {
+    // GDI clips whole pixels: a rectangle stays a fast integer clip.
     const QRectF device = base_.mapRect(*clip.rect());
     const QRect snapped(
-        QPoint(int(std::round(
-                   std::clamp(device.left(), -kMaxCoordinate, kMaxCoordinate))),
-               int(std::round(
-                   std::clamp(device.top(), -kMaxCoordinate, kMaxCoordinate)))),
-        QPoint(int(std::round(std::clamp(device.right(), -kMaxCoordinate,
-                                         kMaxCoordinate))) -
-                   1,
-               int(std::round(std::clamp(device.bottom(), -kMaxCoordinate,
-                                         kMaxCoordinate))) -
-                   1));
+        QPoint(clamp(device.left()), clamp(device.top())),
+        QPoint(clamp(device.right()) - 1, clamp(device.bottom()) - 1));
     painter_.setClipRect(snapped.intersected(target_device_));
-    return;
+  } else {
+    QPainterPath bounds;
+    bounds.addRect(target_device_);
+    painter_.setClipPath(base_.map(clip.path()).intersected(bounds));
   }
-  QPainterPath bounds;
-  bounds.addRect(target_device_);
-  painter_.setClipPath(base_.map(clip.path()).intersected(bounds));
+  if (caller_clip_) painter_.setClipPath(*caller_clip_, Qt::IntersectClip);
 }
 
 // --- Objects -------------------------------------------------------------
@@ -722,6 +721,7 @@ void Playback::CreateFont(const ByteView& r) {
     face.push_back(c);
   }
   font->face = QString::fromStdU16String(face);
+  font->face_info = LookupFace(font->face, font->charset);
   StoreObject(r.U32(8), std::shared_ptr<const GdiFont>(std::move(font)));
 }
 

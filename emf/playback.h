@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QRawFont>
 #include <QRectF>
@@ -110,7 +111,8 @@ class Playback {
   QTransform device_scale_;  // painter world transform: device px -> logical
   QTransform base_;          // reference px -> device px
   QRect target_device_;      // output bounds in device px
-  QRectF reference_rect_;    // the reference device, for "no clip" combines
+  std::optional<QPainterPath> caller_clip_;  // device px
+  QRectF reference_rect_;  // the reference device, for "no clip" combines
   double ref_px_per_mm_y_ = 1;
 
   DcState dc_;

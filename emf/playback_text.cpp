@@ -37,7 +37,7 @@ const Playback::RealFont& Playback::Realise(const GdiFont& gdi, double em) {
   if (it != fonts_.end()) return *it;
 
   RealFont real;
-  real.face = LookupFace(gdi.face, gdi.charset);
+  real.face = gdi.face_info;
   real.em = std::max(quantised, 1.0 / 16);
   real.font.setFamilies(real.face.families);
   // Point sizes keep fractions that pixel sizes would round away; the
@@ -118,7 +118,7 @@ void Playback::ExtTextOut(const ByteView& r) {
   const double sy = Length(uy);
   if (sx <= 0 || sy <= 0) return;
 
-  const FaceInfo face = LookupFace(gdi.face, gdi.charset);
+  const FaceInfo& face = gdi.face_info;
   double em_logical = 0;
   if (gdi.height < 0 && gdi.height != INT32_MIN) {
     em_logical = -double(gdi.height);

@@ -201,7 +201,6 @@ bool EmfPaintEngine::end() {
   wanted_clip_.reset();
   SyncClip();
   // Nothing may stay selected that is deleted.
-  if (dc_.live_slots[kPen] != 0) SelectPen(kNoObject);
   if (dc_.live_slots[kBrush] != 0) {
     EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject),
               kStockWhiteBrush);
@@ -361,14 +360,13 @@ void EmfPaintEngine::updateState(const QPaintEngineState& state) {
   const DirtyFlags flags = state.state();
   if (flags & DirtyPen) pen_ = state.pen();
   if (flags & DirtyBrush) brush_ = state.brush();
-  if (flags & DirtyFont) font_ = state.font();
   if (flags & DirtyTransform) transform_ = state.transform();
   if (flags &
       (DirtyClipEnabled | DirtyClipPath | DirtyClipRegion | DirtyTransform)) {
     QPainter* p = painter();
     if (p && p->hasClipping()) {
       const QRectF device =
-          p->transform()
+          p->combinedTransform()
               .mapRect(p->clipBoundingRect())
               .intersected(QRectF(QPointF(0, 0), QSizeF(pixel_size_)));
       const int left = ToLogical(device.left());

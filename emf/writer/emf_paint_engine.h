@@ -2,7 +2,9 @@
 // Fills become BITBLT (axis-aligned rectangles) or POLYGON16/POLYPOLYGON16,
 // thin solid strokes POLYLINE16 with a one-pixel pen, other strokes their
 // filled outline, text EXTTEXTOUTW with explicit advances, images
-// STRETCHDIBITS, and clips SAVEDC + INTERSECTCLIPRECT ... RESTOREDC.
+// STRETCHDIBITS, and clips SAVEDC + INTERSECTCLIPRECT ... RESTOREDC (the
+// clip's bounding rectangle). Text under a rotation keeps upright glyphs at
+// the rotated positions: our pages have none.
 #ifndef TESSALY_EMF_WRITER_EMF_PAINT_ENGINE_H_
 #define TESSALY_EMF_WRITER_EMF_PAINT_ENGINE_H_
 
@@ -92,7 +94,6 @@ class EmfPaintEngine : public QPaintEngine {
 
   QPen pen_;
   QBrush brush_;
-  QFont font_;
   QTransform transform_;
   std::optional<QRect> wanted_clip_;  // logical units
   std::optional<QRect> active_clip_;

@@ -2,6 +2,8 @@
 // and the object table, each seen through where a fill lands.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "tests/emf/render_helpers.h"
 #include "tests/emf/stream_builder.h"
 
@@ -234,6 +236,22 @@ TEST(ObjectTest, DeletingOrReusingASelectedSlotKeepsTheSelectedValue) {
   EXPECT_FALSE(r.result.error);
   EXPECT_EQ(Pixel(r.image, 10, 10), kRed);
   EXPECT_EQ(Pixel(r.image, 50, 50), kRed);
+}
+
+TEST(PlacementTest, FrameFillsTheTargetAndStaysInsideItAndTheCallersClip) {
+  StreamBuilder b = RedBrush();
+  b.FillRect(QRect(-50, -50, 300, 300));  // beyond the 96 x 96 frame
+  const EmfDocument doc = ParseBytes(b.Finish());
+  QImage image(96, 96, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setClipRect(QRect(0, 0, 30, 96));
+  const PlayResult result = Play(doc, painter, QRectF(10, 10, 40, 20));
+  EXPECT_TRUE(painter.hasClipping());  // the caller's state is back
+  painter.end();
+  EXPECT_FALSE(result.error);
+  EXPECT_EQ(result.records_drawn, 5);
+  EXPECT_EQ(InkBox(image, 700), QRect(10, 10, 20, 20));
 }
 
 }  // namespace
