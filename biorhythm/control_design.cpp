@@ -26,7 +26,6 @@ QWidget* MakeLabel(const ControlDesign& row, QWidget* parent) {
   auto* label = new toolkit::LabelButton(ToQString(row.name),
                                          ToQString(row.caption), parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
   if (row.look.transparent) {
     label->SetTransparentBack();
   } else {
@@ -85,13 +84,6 @@ void BuildControls(QWidget* form, std::span<const ControlDesign> design,
     if (row.look.song_font) control->setFont(toolkit::SongFont(10.5));
     if (row.kind != ControlKind::kLine) {
       toolkit::PlaceTwips(control, row.left, row.top, row.width, row.height);
-    }
-    // The CJK font that stands in for 宋体 has a taller line than the
-    // original bitmap font; a label just one line high would cut off the
-    // bottom of its characters.
-    if (row.kind == ControlKind::kLabel) {
-      const int line = control->fontMetrics().height();
-      if (control->height() < line) control->resize(control->width(), line);
     }
     if (row.tab_index != kNoTabStop && control->focusPolicy() != Qt::NoFocus) {
       tab_stops.emplace_back(row.tab_index, control);
