@@ -70,6 +70,11 @@ TEST_F(FrmCs2Test, RefusedDatesDrawNothingAndKeepTheEarlierChart) {
       {Ymd(2005, 1, 1), Ymd(2005, 1, 30), "日期间隔应大于一个月"},
   };
   EXPECT_EQ(form_->windowTitle(), "节律周期表");
+  // A fresh window opens on the design dates, which the first row refuses.
+  EXPECT_EQ(FindControl<toolkit::DatePicker>(form_, "DTPicker2")->Value(),
+            cases[0].birth);
+  EXPECT_EQ(FindControl<toolkit::DatePicker>(form_, "DTPicker1")->Value(),
+            cases[0].test);
   for (const bool after_a_chart : {false, true}) {
     if (after_a_chart) {
       Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
