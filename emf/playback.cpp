@@ -29,6 +29,10 @@ std::uint32_t FixedSize(std::uint32_t type) {
     case RecordType::kHeader:
     case RecordType::kEof:
     case RecordType::kSaveDc:
+    case RecordType::kBeginPath:
+    case RecordType::kEndPath:
+    case RecordType::kCloseFigure:
+    case RecordType::kAbortPath:
       return 8;
     case RecordType::kSetMapMode:
     case RecordType::kSetBkMode:
@@ -44,6 +48,7 @@ std::uint32_t FixedSize(std::uint32_t type) {
     case RecordType::kGdiComment:
     case RecordType::kSelectPalette:
     case RecordType::kSetIcmMode:
+    case RecordType::kSelectClipPath:
       return 12;
     case RecordType::kSetWindowExtEx:
     case RecordType::kSetWindowOrgEx:
@@ -56,12 +61,21 @@ std::uint32_t FixedSize(std::uint32_t type) {
     case RecordType::kIntersectClipRect:
     case RecordType::kRectangle:
     case RecordType::kCreateBrushIndirect:
+    case RecordType::kFillPath:
+    case RecordType::kStrokeAndFillPath:
+    case RecordType::kStrokePath:
       return 24;
     case RecordType::kCreatePen:
     case RecordType::kPolygon:
     case RecordType::kPolyline:
     case RecordType::kPolygon16:
     case RecordType::kPolyline16:
+    case RecordType::kPolyBezier:
+    case RecordType::kPolyBezierTo:
+    case RecordType::kPolylineTo:
+    case RecordType::kPolyBezier16:
+    case RecordType::kPolyBezierTo16:
+    case RecordType::kPolylineTo16:
       return 28;
     case RecordType::kSetWorldTransform:
     case RecordType::kPolyPolyline16:
@@ -319,22 +333,50 @@ void Playback::PlayRecord(const EmfRecord& record) {
       ExtSelectClipRgn(r);
       break;
     case RecordType::kMoveToEx:
-      dc_.current_position = point_at(8);
+      MoveTo(point_at(8));
       break;
     case RecordType::kLineTo:
-      LineTo(point_at(8));
+      AddFigure(QPolygonF({point_at(8)}), PolyKind::kPolylineTo);
       break;
     case RecordType::kPolygon16:
-      Poly(r, false, true);
+      Poly(r, false, PolyKind::kPolygon);
       break;
     case RecordType::kPolyline16:
-      Poly(r, false, false);
+      Poly(r, false, PolyKind::kPolyline);
+      break;
+    case RecordType::kPolylineTo16:
+      Poly(r, false, PolyKind::kPolylineTo);
+      break;
+    case RecordType::kPolyBezier16:
+      Poly(r, false, PolyKind::kBezier);
+      break;
+    case RecordType::kPolyBezierTo16:
+      Poly(r, false, PolyKind::kBezierTo);
       break;
     case RecordType::kPolygon:
-      Poly(r, true, true);
+      Poly(r, true, PolyKind::kPolygon);
       break;
     case RecordType::kPolyline:
-      Poly(r, true, false);
+      Poly(r, true, PolyKind::kPolyline);
+      break;
+    case RecordType::kPolylineTo:
+      Poly(r, true, PolyKind::kPolylineTo);
+      break;
+    case RecordType::kPolyBezier:
+      Poly(r, true, PolyKind::kBezier);
+      break;
+    case RecordType::kPolyBezierTo:
+      Poly(r, true, PolyKind::kBezierTo);
+      break;
+    case RecordType::kBeginPath:
+    case RecordType::kEndPath:
+    case RecordType::kCloseFigure:
+    case RecordType::kAbortPath:
+    case RecordType::kFillPath:
+    case RecordType::kStrokeAndFillPath:
+    case RecordType::kStrokePath:
+    case RecordType::kSelectClipPath:
+      PathRecord(record.type, r);
       break;
     case RecordType::kPolyPolygon16:
       PolyPoly16(r, true);
@@ -895,22 +937,6 @@ void Playback::DrawPolyPolygon(const std::vector<QPolygonF>& logical,
   }
 }
 
-void Playback::Poly(const ByteView& r, bool wide_points, bool closed) {
-  const std::uint32_t count = r.U32(24);
-  const std::uint64_t point_size = wide_points ? 8 : 4;
-  if (count > (r.size() - 28) / point_size) {
-    Fail(EmfErrorCode::kBadCount);
-    return;
-  }
-  QPolygonF polygon(static_cast<qsizetype>(count));
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const std::uint64_t at = 28 + point_size * i;
-    polygon[i] = wide_points ? QPointF(r.I32(at), r.I32(at + 4))
-                             : QPointF(r.I16(at), r.I16(at + 2));
-  }
-  DrawShape(polygon, closed, closed);
-}
-
 void Playback::PolyPoly16(const ByteView& r, bool closed) {
   const std::uint32_t polygons = r.U32(24);
   const std::uint32_t total = r.U32(28);
@@ -942,12 +968,7 @@ void Playback::PolyPoly16(const ByteView& r, bool closed) {
 void Playback::DrawRectangle(const ByteView& r) {
   const QRectF rect(QPointF(r.I32(8), r.I32(12)),
                     QPointF(r.I32(16), r.I32(20)));
-  DrawShape(QPolygonF(rect.normalized()), true, true);
-}
-
-void Playback::LineTo(const QPointF& to) {
-  DrawShape(QPolygonF({dc_.current_position, to}), false, false);
-  dc_.current_position = to;
+  AddFigure(QPolygonF(rect.normalized()), PolyKind::kPolygon);
 }
 
 }  // namespace tessaly::emf

@@ -67,11 +67,15 @@ class Playback {
   void CreateMonoBrush(const ByteView& r);
   void CreateFont(const ByteView& r);
 
-  // Shapes.
-  void Poly(const ByteView& r, bool wide_points, bool closed);
+  // Shapes and path brackets (playback_path.cpp).
+  enum class PolyKind { kPolygon, kPolyline, kPolylineTo, kBezier, kBezierTo };
+  void Poly(const ByteView& r, bool wide_points, PolyKind kind);
+  void AddFigure(const QPolygonF& logical, PolyKind kind);
+  void MoveTo(const QPointF& to);
+  void PathRecord(std::uint32_t type, const ByteView& r);
+  void DrawDevicePath(const QPainterPath& device, bool stroke, bool fill);
   void PolyPoly16(const ByteView& r, bool closed);
   void DrawRectangle(const ByteView& r);
-  void LineTo(const QPointF& to);
   void DrawShape(const QPolygonF& logical, bool closed, bool fill);
   void DrawPolyPolygon(const std::vector<QPolygonF>& logical, bool closed,
                        bool fill);
@@ -120,6 +124,9 @@ class Playback {
   std::vector<std::optional<GdiObject>> objects_;
 
   std::optional<QTransform> full_;  // cached World * WinToVp * base_
+  QPainterPath path_;               // device px
+  bool path_open_ = false;
+  bool path_needs_move_ = true;
   bool clip_dirty_ = true;
   std::optional<EmfError> error_;
   int record_index_ = 0;

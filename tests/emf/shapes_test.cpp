@@ -166,5 +166,42 @@ TEST(BrushTest, HatchAndMonoBrushesUseTheirColours) {
   EXPECT_LT(red_rows, 16);
 }
 
+TEST(PathTest, BracketFillsStrokesOrClips) {
+  // A square 20..60 built from MOVETOEX, LINETO and a straight Bezier.
+  const auto square = [](StreamBuilder& b) {
+    b.Record(59).Record(27, {20, 20}).Record(54, {60, 20});
+    Payload bezier;
+    bezier.I32(0).I32(0).I32(0).I32(0).U32(3);
+    bezier.I16(60).I16(30).I16(60).I16(50).I16(60).I16(60);
+    b.Record(88, bezier).Record(54, {20, 60}).Record(61).Record(60);
+  };
+  struct Case {
+    const char* name;
+    std::uint32_t type;  // FILLPATH, STROKEPATH or SELECTCLIPPATH
+    QRgb inside;
+    QRgb on_edge;
+  };
+  const Case cases[] = {
+      {"fill", 62, kRed, kRed},
+      {"stroke", 64, 0xFFFFFF, 0x000000},
+      {"stroke and fill", 63, kRed, 0x000000},
+      {"clip", 67, kRed, kRed},
+  };
+  for (const Case& c : cases) {
+    StreamBuilder b;
+    b.SolidBrush(1, kRed).Select(1);
+    square(b);
+    b.Record(c.type, c.type == 67 ? Payload().U32(5) : Payload().Rect(QRect()));
+    // Shapes drawn outside the bracket must not join the path.
+    if (c.type == 67) b.FillRect(QRect(0, 0, 96, 96));
+    const Rendered r = RenderBytes(b.Finish());
+    EXPECT_FALSE(r.result.error) << c.name;
+    EXPECT_EQ(Pixel(r.image, 40, 40), c.inside) << c.name;
+    EXPECT_EQ(Pixel(r.image, 20, 40), c.on_edge) << c.name;
+    EXPECT_EQ(Pixel(r.image, 10, 10), 0xFFFFFFu) << c.name;
+    EXPECT_EQ(Pixel(r.image, 70, 70), 0xFFFFFFu) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tessaly::emf::testing
