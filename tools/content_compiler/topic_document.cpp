@@ -184,11 +184,6 @@ class DocumentBuilder {
       const bool header = block.header_row && r == 0;
       for (int c = 0; c < static_cast<int>(block.rows[r].size()); ++c) {
         QTextTableCell cell = table->cellAt(r, c);
-        if (header) {
-          QTextTableCellFormat cell_format = cell.format().toTableCellFormat();
-          cell_format.setBackground(QColor(0xE4, 0xE4, 0xE4));
-          cell.setFormat(cell_format);
-        }
         QTextCursor cell_cursor = cell.firstCursorPosition();
         QTextBlockFormat block_format;
         if (header) block_format.setAlignment(Qt::AlignHCenter);
@@ -196,6 +191,13 @@ class DocumentBuilder {
         cell_cursor.setBlockFormat(block_format);
         cell_cursor.setBlockCharFormat(char_format);
         InsertInlineText(cell_cursor, block.rows[r][c], char_format);
+        // The cell's format lives in its first block's character format, so
+        // it is set after that one.
+        if (header) {
+          QTextTableCellFormat cell_format = cell.format().toTableCellFormat();
+          cell_format.setBackground(QColor(0xE4, 0xE4, 0xE4));
+          cell.setFormat(cell_format);
+        }
       }
     }
     cursor_ = table->lastCursorPosition();
