@@ -142,7 +142,10 @@ FlowResult FlowPages(const std::vector<FlowUnit>& units,
       slice.used_px = units[i - 1].bottom - slice.content_top;
     }
     if (i < units.size() && !units[i].break_before) {
-      slice.next_unit_px = units[i].bottom - units[i].top;
+      // With the gap above it: the room the page lacked.
+      slice.next_unit_px =
+          units[i].bottom -
+          (i > slice.first_unit ? units[i - 1].bottom : units[i].top);
     }
     const bool empty = slice.end_unit == slice.first_unit;
     if (!fixed) {

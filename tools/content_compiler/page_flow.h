@@ -33,7 +33,10 @@ struct PageSlice {
   double available_px = 0;   // room between the margins
   double clip_top = 0;       // document y range the page draws
   double clip_bottom = 0;
-  double next_unit_px = 0;  // the unit that went to the next page, if any
+  // Room the unit that went on to the next page would have needed here
+  // (its height plus the gap above it); 0 after the last unit or before an
+  // author's page break.
+  double next_unit_px = 0;
 };
 
 enum class FlowError {
