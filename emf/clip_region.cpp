@@ -1,54 +1,72 @@
 #include "emf/clip_region.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tessaly::emf {
 
+namespace {
+
+// Reference coordinates beyond this are outside any page.
+constexpr double kLimit = 1 << 26;
+
+int Whole(double v) {
+  if (!std::isfinite(v)) return 0;
+  return static_cast<int>(std::lround(std::clamp(v, -kLimit, kLimit)));
+}
+
+}  // namespace
+
 ClipRegion ClipRegion::FromRect(const QRectF& rect) {
-  ClipRegion clip;
-  clip.none_ = false;
-  clip.rect_ = rect.normalized();
-  return clip;
+  const QRectF r = rect.normalized();
+  return FromRegion(
+      QRegion(QRect(QPoint(Whole(r.left()), Whole(r.top())),
+                    QPoint(Whole(r.right()) - 1, Whole(r.bottom()) - 1))));
+}
+
+ClipRegion ClipRegion::FromPolygon(const QPolygonF& polygon) {
+  QPolygon whole;
+  whole.reserve(polygon.size());
+  for (const QPointF& p : polygon)
+    whole.append(QPoint(Whole(p.x()), Whole(p.y())));
+  return FromRegion(QRegion(whole, Qt::OddEvenFill));
 }
 
 ClipRegion ClipRegion::FromPath(const QPainterPath& path) {
+  QRegion region;
+  for (const QPolygonF& polygon : path.toFillPolygons()) {
+    region = region.united(FromPolygon(polygon).region_);
+  }
+  return FromRegion(region);
+}
+
+ClipRegion ClipRegion::FromRegion(const QRegion& region) {
   ClipRegion clip;
   clip.none_ = false;
-  clip.path_ = path;
+  clip.region_ = region;
   return clip;
 }
 
-QPainterPath ClipRegion::path() const {
-  if (!rect_) return path_;
-  QPainterPath p;
-  p.addRect(*rect_);
-  return p;
-}
-
 void ClipRegion::Combine(const ClipRegion& other, Mode mode,
-                         const QRectF& device) {
+                         const QRect& device) {
   if (mode == Mode::kCopy) {
     *this = other;
     return;
   }
-  const ClipRegion a = none_ ? FromRect(device) : *this;
-  const ClipRegion b = other.none_ ? FromRect(device) : other;
-  if (mode == Mode::kAnd && a.rect_ && b.rect_) {
-    *this = FromRect(a.rect_->intersected(*b.rect_));
-    return;
-  }
-  const QPainterPath pa = a.path();
-  const QPainterPath pb = b.path();
+  const QRegion a = none_ ? QRegion(device) : region_;
+  const QRegion b = other.none_ ? QRegion(device) : other.region_;
   switch (mode) {
     case Mode::kAnd:
-      *this = FromPath(pa.intersected(pb));
+      *this = FromRegion(a.intersected(b));
       return;
     case Mode::kOr:
-      *this = FromPath(pa.united(pb));
+      *this = FromRegion(a.united(b));
       return;
     case Mode::kXor:
-      *this = FromPath(pa.united(pb).subtracted(pa.intersected(pb)));
+      *this = FromRegion(a.xored(b));
       return;
     case Mode::kDiff:
-      *this = FromPath(pa.subtracted(pb));
+      *this = FromRegion(a.subtracted(b));
       return;
     case Mode::kCopy:
       return;

@@ -4,11 +4,15 @@
 #define TESSALY_EMF_CLIP_REGION_H_
 
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
-#include <optional>
+#include <QRegion>
 
 namespace tessaly::emf {
 
+// GDI clips whole device pixels, so a banded QRegion of reference pixels is
+// exact for region records, and its set operations stay fast for regions of
+// thousands of rectangles where path operations would crawl.
 class ClipRegion {
  public:
   enum class Mode { kAnd = 1, kOr = 2, kXor = 3, kDiff = 4, kCopy = 5 };
@@ -16,21 +20,20 @@ class ClipRegion {
   // No clip at all (the whole device).
   static ClipRegion None() { return {}; }
   static ClipRegion FromRect(const QRectF& rect);
+  static ClipRegion FromPolygon(const QPolygonF& polygon);
   static ClipRegion FromPath(const QPainterPath& path);
+  static ClipRegion FromRegion(const QRegion& region);
 
   bool is_none() const { return none_; }
-  // Set when the clip is one axis-aligned rectangle: the cheap common case.
-  const std::optional<QRectF>& rect() const { return rect_; }
-  QPainterPath path() const;
+  const QRegion& region() const { return region_; }
 
   // Combines `other` into this clip. `device` stands in for "no clip" on
   // either side, since GDI treats a missing clip as the whole device.
-  void Combine(const ClipRegion& other, Mode mode, const QRectF& device);
+  void Combine(const ClipRegion& other, Mode mode, const QRect& device);
 
  private:
   bool none_ = true;
-  std::optional<QRectF> rect_;
-  QPainterPath path_;
+  QRegion region_;
 };
 
 }  // namespace tessaly::emf

@@ -16,7 +16,8 @@ namespace {
 constexpr std::size_t kMaxObjects = 65536;
 constexpr std::size_t kMaxSaveDepth = 1024;
 constexpr std::uint32_t kMaxPenEntries = 65536;
-constexpr std::uint32_t kMaxRegionRects = 1 << 16;
+// Unions of arbitrary rectangles cost quadratic time; real regions hold few.
+constexpr std::uint32_t kMaxRegionRects = 4096;
 constexpr double kMaxCoordinate = 1e7;  // device px
 constexpr double kMaxScale = 1e6;
 constexpr std::int64_t kGlyphBudget = 4'000'000;
@@ -179,7 +180,7 @@ Playback::Playback(const EmfDocument& document, QPainter& painter,
     frame_px = QRectF(QPointF(h.frame.left * sx, h.frame.top * sy),
                       QPointF(h.frame.right * sx, h.frame.bottom * sy));
     ref_px_per_mm_y_ = double(h.device_px.cy) / h.device_mm.cy;
-    reference_rect_ = QRectF(0, 0, h.device_px.cx, h.device_px.cy);
+    reference_rect_ = QRect(0, 0, h.device_px.cx, h.device_px.cy);
   }
   if (frame_px.width() <= 0 || frame_px.height() <= 0) {
     frame_px = QRectF(
@@ -194,7 +195,7 @@ Playback::Playback(const EmfDocument& document, QPainter& painter,
   } else {
     base_ = QTransform(0, 0, 0, 0, 0, 0);
   }
-  reference_rect_ = reference_rect_.united(frame_px);
+  reference_rect_ = reference_rect_.united(frame_px.toAlignedRect());
   target_device_ = to_device.mapRect(target).toAlignedRect();
   // A clip the caller set stays in force under every clip of the stream.
   if (painter.hasClipping()) caller_clip_ = to_device.map(painter.clipPath());
@@ -549,15 +550,10 @@ void Playback::IntersectClipRect(const ByteView& r) {
   const QRectF logical(QPointF(r.I32(8), r.I32(12)),
                        QPointF(r.I32(16), r.I32(20)));
   const QTransform to_ref = dc_.world * WindowToViewport();
-  ClipRegion clip;
-  if (to_ref.m12() == 0 && to_ref.m21() == 0) {
-    clip = ClipRegion::FromRect(to_ref.mapRect(logical));
-  } else {
-    QPainterPath path;
-    path.addPolygon(to_ref.map(QPolygonF(logical)));
-    path.closeSubpath();
-    clip = ClipRegion::FromPath(path);
-  }
+  const ClipRegion clip =
+      (to_ref.m12() == 0 && to_ref.m21() == 0)
+          ? ClipRegion::FromRect(to_ref.mapRect(logical))
+          : ClipRegion::FromPolygon(to_ref.map(QPolygonF(logical)));
   dc_.clip.Combine(clip, ClipRegion::Mode::kAnd, reference_rect_);
   clip_dirty_ = true;
 }
@@ -576,26 +572,26 @@ void Playback::ExtSelectClipRgn(const ByteView& r) {
   }
   const ByteView data = r.Sub(16, cb);
   const std::uint32_t count = data.U32(8);
-  if (!data.ok() || data.size() < 32 || count > kMaxRegionRects ||
+  if (count > kMaxRegionRects) {
+    Fail(EmfErrorCode::kBadCount);
+    return;
+  }
+  if (!data.ok() || data.size() < 32 ||
       32 + std::uint64_t{count} * 16 > data.size()) {
     Fail(EmfErrorCode::kFieldOutsideRecord);
     return;
   }
-  ClipRegion region;
-  const auto rect_at = [&](std::uint64_t at) {
-    return QRectF(QPointF(data.I32(at), data.I32(at + 4)),
-                  QPointF(data.I32(at + 8), data.I32(at + 12)))
-        .normalized();
-  };
-  if (count == 1) {
-    region = ClipRegion::FromRect(rect_at(32));
-  } else {
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    for (std::uint32_t i = 0; i < count; ++i)
-      path.addRect(rect_at(32 + 16 * i));
-    region = ClipRegion::FromPath(path);
+  QRegion rects;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint64_t at = 32 + 16 * std::uint64_t{i};
+    const QRect rect =
+        QRect(QPoint(data.I32(at), data.I32(at + 4)),
+              QPoint(data.I32(at + 8) - 1, data.I32(at + 12) - 1))
+            .normalized();
+    // Region rectangles do not overlap, so a union of bands is cheap.
+    rects += rect;
   }
+  const ClipRegion region = ClipRegion::FromRegion(rects);
   dc_.clip.Combine(region, static_cast<ClipRegion::Mode>(mode),
                    reference_rect_);
   clip_dirty_ = true;
@@ -611,17 +607,16 @@ void Playback::ApplyClip() {
   };
   if (clip.is_none()) {
     painter_.setClipRect(target_device_);
-  } else if (clip.rect() && base_.m12() == 0 && base_.m21() == 0) {
-    // GDI clips whole pixels: a rectangle stays a fast integer clip.
-    const QRectF device = base_.mapRect(*clip.rect());
+  } else if (clip.region().rectCount() <= 1 && base_.m12() == 0 &&
+             base_.m21() == 0) {
+    const QRectF device = base_.mapRect(QRectF(clip.region().boundingRect()));
     const QRect snapped(
         QPoint(clamp(device.left()), clamp(device.top())),
         QPoint(clamp(device.right()) - 1, clamp(device.bottom()) - 1));
     painter_.setClipRect(snapped.intersected(target_device_));
   } else {
-    QPainterPath bounds;
-    bounds.addRect(target_device_);
-    painter_.setClipPath(base_.map(clip.path()).intersected(bounds));
+    painter_.setClipRegion(
+        base_.map(clip.region()).intersected(target_device_));
   }
   if (caller_clip_) painter_.setClipPath(*caller_clip_, Qt::IntersectClip);
 }

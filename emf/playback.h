@@ -116,7 +116,7 @@ class Playback {
   QTransform base_;          // reference px -> device px
   QRect target_device_;      // output bounds in device px
   std::optional<QPainterPath> caller_clip_;  // device px
-  QRectF reference_rect_;  // the reference device, for "no clip" combines
+  QRect reference_rect_;  // the reference device, for "no clip" combines
   double ref_px_per_mm_y_ = 1;
 
   DcState dc_;
