@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kMaxChars = 65536;
 constexpr double kMaxEm = 2048;  // device px
+constexpr double kMaxCachedEm = 256;
 
 double Length(const QPointF& v) { return std::hypot(v.x(), v.y()); }
 
@@ -254,8 +255,16 @@ void Playback::ExtTextOut(const ByteView& r) {
       const QString look = MarlettReplacement(text[i]);
       if (look.isEmpty()) continue;
       const double cell = std::max(std::abs(dx[i] * sx), em * 0.5);
-      painter_.drawText(QRectF(origins[i].x(), origins[i].y() - em, cell, em),
-                        Qt::AlignCenter, look);
+      const QRectF box(origins[i].x(), origins[i].y() - em, cell, em);
+      if (std::max(stretch, 1.0) * em > kMaxCachedEm) {
+        QPainterPath outline;
+        outline.addText(0, 0, symbol, look);
+        const QRectF shape = outline.boundingRect();
+        painter_.fillPath(outline.translated(box.center() - shape.center()),
+                          dc_.text_color);
+      } else {
+        painter_.drawText(box, Qt::AlignCenter, look);
+      }
     }
   } else {
     // One glyph run for every glyph the substitute has; the rest one by one
@@ -281,7 +290,17 @@ void Playback::ExtTextOut(const ByteView& r) {
       run_glyphs.push_back(glyph);
       run_positions.push_back(origins[i]);
     }
-    if (!run_glyphs.isEmpty()) {
+    if (!run_glyphs.isEmpty() && std::max(stretch, 1.0) * em > kMaxCachedEm) {
+      // Qt caches glyph images per size; huge or stretched glyphs would
+      // fill memory, so they are filled as outlines instead.
+      painter_.setPen(Qt::NoPen);
+      painter_.setBrush(dc_.text_color);
+      for (qsizetype k = 0; k < run_glyphs.size(); ++k) {
+        painter_.drawPath(
+            real.raw.pathForGlyph(run_glyphs[k]).translated(run_positions[k]));
+      }
+      painter_.setPen(dc_.text_color);
+    } else if (!run_glyphs.isEmpty()) {
       QGlyphRun run;
       run.setRawFont(real.raw);
       run.setGlyphIndexes(run_glyphs);
@@ -293,8 +312,14 @@ void Playback::ExtTextOut(const ByteView& r) {
       for (std::uint32_t i : missing) {
         const bool pair = i + 1 < count && QChar::isHighSurrogate(text[i]) &&
                           QChar::isLowSurrogate(text[i + 1]);
-        painter_.drawText(origins[i],
-                          QString::fromUtf16(&text[i], pair ? 2 : 1));
+        const QString character = QString::fromUtf16(&text[i], pair ? 2 : 1);
+        if (std::max(stretch, 1.0) * em > kMaxCachedEm) {
+          QPainterPath outline;
+          outline.addText(origins[i], real.font, character);
+          painter_.fillPath(outline, dc_.text_color);
+        } else {
+          painter_.drawText(origins[i], character);
+        }
       }
     }
   }
