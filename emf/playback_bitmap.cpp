@@ -112,21 +112,19 @@ void Playback::DrawImageByRop(const QImage& image, const QRectF& source,
                               const QRectF& logical_dest, std::uint32_t rop) {
   if (rop == kNop || image.isNull() || source.isEmpty()) return;
   ApplyClip();
-  QImage src = image;
-  QPainter::CompositionMode mode = SourceMode(rop);
   if (rop == kMergeCopy && dc_.brush.kind == GdiBrush::Kind::kSolid) {
     // Source AND brush, then copied.
-    src = image.copy(source.toAlignedRect());
+    QImage merged = image.copy(source.toAlignedRect());
     const QRgb mask = dc_.brush.color.rgb() | 0xFF000000;
-    for (int y = 0; y < src.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(src.scanLine(y));
-      for (int x = 0; x < src.width(); ++x) line[x] &= mask;
+    for (int y = 0; y < merged.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(merged.scanLine(y));
+      for (int x = 0; x < merged.width(); ++x) line[x] &= mask;
     }
-    mode = QPainter::CompositionMode_SourceOver;
-    return DrawImageByRop(src, QRectF(QPointF(0, 0), src.size()), logical_dest,
-                          0x00CC0020);
+    DrawImageByRop(merged, QRectF(QPointF(0, 0), merged.size()), logical_dest,
+                   kSrcCopy);
+    return;
   }
-  painter_.setCompositionMode(mode);
+  painter_.setCompositionMode(SourceMode(rop));
   painter_.setRenderHint(QPainter::Antialiasing, false);
 
   const QPointF p0 = Map(logical_dest.topLeft());
@@ -150,10 +148,10 @@ void Playback::DrawImageByRop(const QImage& image, const QRectF& source,
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, shrink);
     if (flip_x || flip_y) {
       const QImage part =
-          src.copy(source.toAlignedRect()).mirrored(flip_x, flip_y);
+          image.copy(source.toAlignedRect()).mirrored(flip_x, flip_y);
       painter_.drawImage(device, part);
     } else {
-      painter_.drawImage(device, src, source);
+      painter_.drawImage(device, image, source);
     }
     return;
   }
@@ -167,7 +165,7 @@ void Playback::DrawImageByRop(const QImage& image, const QRectF& source,
       QTransform::fromTranslate(-source.left(), -source.top()) * to_dest *
       device_scale_);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter_.drawImage(source, src, source);
+  painter_.drawImage(source, image, source);
   painter_.restore();
 }
 

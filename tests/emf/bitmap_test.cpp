@@ -100,6 +100,30 @@ TEST(BitmapTest, MaskPairDrawsATransparentImage) {
   EXPECT_EQ(Pixel(r.image, 70, 20), 0x0000FFu);
 }
 
+TEST(BitmapTest, RasterOpsCombineSourceDestinationAndBrush) {
+  // Magenta source over a cyan page, with a cyan brush selected.
+  QImage magenta(1, 1, QImage::Format_RGB32);
+  magenta.fill(qRgb(255, 0, 255));
+  struct Case {
+    const char* name;
+    std::uint32_t rop;
+    QRgb expected;
+  };
+  const Case cases[] = {
+      {"SRCCOPY", 0x00CC0020, 0xFF00FF},   {"NOTSRCCOPY", 0x00330008, 0x00FF00},
+      {"SRCINVERT", 0x00660046, 0xFFFF00}, {"SRCAND", 0x008800C6, 0x0000FF},
+      {"SRCERASE", 0x00440328, 0xFF0000},  {"MERGECOPY", 0x00C000CA, 0x0000FF},
+  };
+  for (const Case& c : cases) {
+    StreamBuilder b;
+    b.SolidBrush(1, qRgb(0, 255, 255)).Select(1).FillRect(QRect(0, 0, 96, 96));
+    b.Record(81,
+             StretchDiBits(MakeDib(magenta, 24), QRect(10, 10, 20, 20), c.rop));
+    const Rendered r = RenderBytes(b.Finish());
+    EXPECT_EQ(Pixel(r.image, 20, 20), c.expected) << c.name;
+  }
+}
+
 TEST(BitmapTest, BitBltWithBitmapAndSourceOffset) {
   const Dib dib = MakeDib(Quadrants(false), 24);
   const std::uint32_t off_bmi = 100;
