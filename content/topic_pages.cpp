@@ -22,7 +22,7 @@ void EnsureResource() {
 
 std::vector<int> IntList(const QJsonValue& value) {
   std::vector<int> list;
-  for (const QJsonValue& item : value.toArray()) list.push_back(item.toInt());
+  for (const auto& item : value.toArray()) list.push_back(item.toInt());
   return list;
 }
 
@@ -49,8 +49,7 @@ const std::vector<TopicPages>& BuiltTopics() {
     std::vector<TopicPages> list;
     QFile file(QStringLiteral(":/pages/pages.json"));
     if (!file.open(QIODevice::ReadOnly)) return list;
-    for (const QJsonValue& value :
-         QJsonDocument::fromJson(file.readAll()).array()) {
+    for (const auto& value : QJsonDocument::fromJson(file.readAll()).array()) {
       const QJsonObject object = value.toObject();
       list.push_back({object.value(u"title").toString(),
                       object.value(u"control").toString(),

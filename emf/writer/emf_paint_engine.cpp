@@ -155,7 +155,7 @@ Dib MakeDib(const QImage& source) {
     info = bytes.Take().mid(8);
   }
   QByteArray bits;
-  bits.reserve(stride * image.height());
+  bits.reserve(static_cast<qsizetype>(stride) * image.height());
   for (int y = 0; y < image.height(); ++y) {
     bits.append(reinterpret_cast<const char*>(image.constScanLine(y)), stride);
   }

@@ -23,7 +23,7 @@ EmfStream::EmfStream(QSize frame)
                             kReferenceDeviceWidthMm),
           ToReferencePixels(frame.height(), kReferenceDeviceHeightPx,
                             kReferenceDeviceHeightMm)) {
-  records_.reserve(64 * 1024);
+  records_.reserve(qsizetype{64} * 1024);
 }
 
 void EmfStream::Append(const QByteArray& record) {

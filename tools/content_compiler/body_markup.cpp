@@ -56,7 +56,7 @@ std::vector<MarkupBlock> ParseBodyMarkup(const QString& body) {
 
   qsizetype i = 0;
   while (i < lines.size()) {
-    const QString line = lines[i];
+    const QString& line = lines[i];
     const QString trimmed = TrimAscii(line);
     if (trimmed.isEmpty()) {
       open = false;
