@@ -25,10 +25,24 @@ ClipRegion ClipRegion::FromRect(const QRectF& rect) {
 }
 
 ClipRegion ClipRegion::FromPolygon(const QPolygonF& polygon) {
+  // Qt scan-converts polygons in int arithmetic that overflows (and leaks)
+  // for huge coordinates; nothing beyond this lies on a reference device.
+  constexpr double kPolygonLimit = 1 << 15;
+  const QPolygonF bounded = polygon.intersected(QPolygonF(QRectF(
+      -kPolygonLimit, -kPolygonLimit, 2 * kPolygonLimit, 2 * kPolygonLimit)));
   QPolygon whole;
-  whole.reserve(polygon.size());
-  for (const QPointF& p : polygon)
+  whole.reserve(bounded.size());
+  for (const QPointF& p : bounded) {
     whole.append(QPoint(Whole(p.x()), Whole(p.y())));
+  }
+  // Polygons without area clip everything, and Qt leaks on some of them.
+  double twice_area = 0;
+  for (qsizetype i = 0; i < whole.size(); ++i) {
+    const QPoint& a = whole[i];
+    const QPoint& b = whole[(i + 1) % whole.size()];
+    twice_area += double(a.x()) * b.y() - double(b.x()) * a.y();
+  }
+  if (whole.size() < 3 || std::abs(twice_area) < 1) return FromRegion({});
   return FromRegion(QRegion(whole, Qt::OddEvenFill));
 }
 
