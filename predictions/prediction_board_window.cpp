@@ -48,9 +48,6 @@ FramedButton AddFramedButton(QWidget* parent, const QString& name,
   auto* button = new toolkit::LabelButton(name, caption, parent);
   button->SetBackColor(kMenuColor);
   button->setFont(toolkit::SongFont(kButtonFontPoints));
-  // The installed Song face has a taller line than the 17-pixel button;
-  // centring the line keeps the glyphs inside it.
-  button->setAlignment(Qt::AlignCenter);
   toolkit::PlaceTwips(button, at.left, at.top, kButtonWidth, kButtonHeight);
   return {button, frame};
 }
