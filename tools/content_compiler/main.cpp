@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <span>
@@ -52,8 +53,13 @@ QStringList ExpandInputs(const QStringList& inputs) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // A build step has no display.
+  // A build step has no display, and often no runtime directory; Qt would
+  // warn about the latter on every run.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir runtime_dir;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_dir.isValid()) {
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_dir.path()));
+  }
   QGuiApplication app(argc, argv);
   tessaly::content_compiler::InstallFontSubstitutions();
 
