@@ -24,12 +24,15 @@ ClipRegion ClipRegion::FromRect(const QRectF& rect) {
                     QPoint(Whole(r.right()) - 1, Whole(r.bottom()) - 1))));
 }
 
-ClipRegion ClipRegion::FromPolygon(const QPolygonF& polygon) {
+ClipRegion ClipRegion::FromPolygon(const QPolygonF& polygon,
+                                   const QRect& bounds) {
   // Qt scan-converts polygons in int arithmetic that overflows (and leaks)
-  // for huge coordinates; nothing beyond this lies on a reference device.
-  constexpr double kPolygonLimit = 1 << 15;
-  const QPolygonF bounded = polygon.intersected(QPolygonF(QRectF(
-      -kPolygonLimit, -kPolygonLimit, 2 * kPolygonLimit, 2 * kPolygonLimit)));
+  // for huge coordinates, so they are cut to the device, itself bounded.
+  constexpr int kLimit = 1 << 15;
+  const QRect box =
+      bounds.intersected(QRect(-kLimit, -kLimit, 2 * kLimit, 2 * kLimit));
+  if (box.isEmpty()) return FromRegion({});
+  const QPolygonF bounded = polygon.intersected(QPolygonF(QRectF(box)));
   QPolygon whole;
   whole.reserve(bounded.size());
   for (const QPointF& p : bounded) {
@@ -46,10 +49,10 @@ ClipRegion ClipRegion::FromPolygon(const QPolygonF& polygon) {
   return FromRegion(QRegion(whole, Qt::OddEvenFill));
 }
 
-ClipRegion ClipRegion::FromPath(const QPainterPath& path) {
+ClipRegion ClipRegion::FromPath(const QPainterPath& path, const QRect& bounds) {
   QRegion region;
   for (const QPolygonF& polygon : path.toFillPolygons()) {
-    region = region.united(FromPolygon(polygon).region_);
+    region = region.united(FromPolygon(polygon, bounds).region_);
   }
   return FromRegion(region);
 }

@@ -20,8 +20,10 @@ class ClipRegion {
   // No clip at all (the whole device).
   static ClipRegion None() { return {}; }
   static ClipRegion FromRect(const QRectF& rect);
-  static ClipRegion FromPolygon(const QPolygonF& polygon);
-  static ClipRegion FromPath(const QPainterPath& path);
+  // Polygons and paths are cut to `bounds` (the reference device) first:
+  // a slanted edge costs one rectangle per pixel row.
+  static ClipRegion FromPolygon(const QPolygonF& polygon, const QRect& bounds);
+  static ClipRegion FromPath(const QPainterPath& path, const QRect& bounds);
   static ClipRegion FromRegion(const QRegion& region);
 
   bool is_none() const { return none_; }

@@ -553,7 +553,8 @@ void Playback::IntersectClipRect(const ByteView& r) {
   const ClipRegion clip =
       (to_ref.m12() == 0 && to_ref.m21() == 0)
           ? ClipRegion::FromRect(to_ref.mapRect(logical))
-          : ClipRegion::FromPolygon(to_ref.map(QPolygonF(logical)));
+          : ClipRegion::FromPolygon(to_ref.map(QPolygonF(logical)),
+                                    reference_rect_);
   dc_.clip.Combine(clip, ClipRegion::Mode::kAnd, reference_rect_);
   clip_dirty_ = true;
 }

@@ -140,8 +140,9 @@ void Playback::PathRecord(std::uint32_t type, const ByteView& r) {
         QPainterPath region = base_.inverted().map(path_);
         region.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill
                                               : Qt::OddEvenFill);
-        dc_.clip.Combine(ClipRegion::FromPath(region.simplified()),
-                         static_cast<ClipRegion::Mode>(mode), reference_rect_);
+        dc_.clip.Combine(
+            ClipRegion::FromPath(region.simplified(), reference_rect_),
+            static_cast<ClipRegion::Mode>(mode), reference_rect_);
         clip_dirty_ = true;
       }
       path_ = QPainterPath();
