@@ -1,0 +1,29 @@
+// The floor of the whole-program measurements: an empty Qt Widgets window of
+// the main window's size, built the same way as the program.
+//   empty_window_probe startup   reports its first paint and exits
+//   empty_window_probe memory    shows the window and reports peak memory
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <cstring>
+
+#include "bench/program/probe_output.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const bool memory = argc == 2 && std::strcmp(argv[1], "memory") == 0;
+  QWidget window;
+  window.resize(612, 326);
+  window.setWindowTitle(QStringLiteral("Tessaly"));
+  if (memory) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    QTest::qWait(50);
+    tessaly::bench::Report(
+        "peak_kib", static_cast<double>(tessaly::bench::PeakResidentKib()));
+    return 0;
+  }
+  new tessaly::bench::FirstPaintProbe(&window);
+  window.show();
+  return QApplication::exec();
+}
