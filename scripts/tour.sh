@@ -3,8 +3,12 @@
 # the tour into docs/tour/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default -DTESSALY_BUILD_TESTS=ON >/dev/null
-cmake --build --preset default --target tessaly_tour -j "$(nproc)"
+# TESSALY_BUILD_DIR picks an existing build instead of the default preset's.
+build="${TESSALY_BUILD_DIR:-build/default}"
+if [[ -z "${TESSALY_BUILD_DIR:-}" ]]; then
+  cmake --preset default -DTESSALY_BUILD_TESTS=ON >/dev/null
+fi
+cmake --build "$build" --target tessaly_tour -j "$(nproc)"
 mkdir -p docs/tour
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/default/tests/soak/tessaly_tour docs/tour
+  "$build/tests/soak/tessaly_tour" docs/tour
