@@ -3,12 +3,13 @@
 
 #include <QGuiApplication>
 
+#include "toolkit/fonts.h"
 #include "tools/content_compiler/topic_layout.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  tessaly::content_compiler::InstallFontSubstitutions();
+  tessaly::toolkit::InstallFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -61,8 +61,10 @@ TEST(TopicPagesTest, EveryMenuTopicHasPagesThatDrawText) {
       EXPECT_TRUE(DrawsDarkPixels(emf::RenderPage(page, 1)));
     }
     // The catalogue's page count is the number of pages built, no fewer.
-    EXPECT_TRUE(PageBytes(entry->page_control, entry->page_count).isEmpty())
-        << "more pages were built than the catalogue lists";
+    int built = entry->page_count;
+    while (!PageBytes(entry->page_control, built).isEmpty()) ++built;
+    EXPECT_EQ(built, entry->page_count)
+        << "the catalogue lists fewer pages than were built";
   }
   EXPECT_EQ(topics, 56);
 }

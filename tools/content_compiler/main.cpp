@@ -17,6 +17,7 @@
 
 #include "emf/emf_document.h"
 #include "emf/emf_player.h"
+#include "toolkit/fonts.h"
 #include "tools/content_compiler/page_report.h"
 #include "tools/content_compiler/topic_compiler.h"
 #include "tools/content_compiler/topic_layout.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_dir.path()));
   }
   QGuiApplication app(argc, argv);
-  tessaly::content_compiler::InstallFontSubstitutions();
+  tessaly::toolkit::InstallFontSubstitutions();
 
   bool report = false;
   QString preview_dir;

@@ -75,19 +75,4 @@ QPaintDevice* LayoutDevice() {
   return &device;
 }
 
-void InstallFontSubstitutions() {
-  const QStringList song = {QStringLiteral("Noto Serif CJK SC"),
-                            QStringLiteral("AR PL UMing CN")};
-  const QStringList sans = {QStringLiteral("Liberation Sans"),
-                            QStringLiteral("DejaVu Sans")};
-  QFont::insertSubstitutions(QStringLiteral("宋体"), song);
-  QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
-  QFont::insertSubstitutions(QStringLiteral("新宋体"), song);
-  QFont::insertSubstitutions(
-      QStringLiteral("Times New Roman"),
-      {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-  QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
-  QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sans);
-}
-
 }  // namespace tessaly::content_compiler

@@ -31,10 +31,6 @@ QString PageFileName(const QString& control, int index);
 // A device of the pages' resolution (96 dpi) to lay documents out on.
 QPaintDevice* LayoutDevice();
 
-// Maps the program's font names to the installed fonts, as the program does,
-// so the pages are measured with the fonts the reader draws them with.
-void InstallFontSubstitutions();
-
 }  // namespace tessaly::content_compiler
 
 #endif  // TESSALY_TOOLS_CONTENT_COMPILER_TOPIC_LAYOUT_H_
