@@ -24,6 +24,7 @@
 
 #include "emf/emf_document.h"
 #include "emf/emf_player.h"
+#include "toolkit/fonts.h"
 #include "tools/content_compiler/page_flow.h"
 #include "tools/content_compiler/page_style.h"
 #include "tools/content_compiler/topic_compiler.h"
@@ -178,7 +179,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  tessaly::content_compiler::InstallFontSubstitutions();
+  tessaly::toolkit::InstallFontSubstitutions();
 
   QString topic = QStringLiteral(TESSALY_TOPICS_DIR "/Img_03.txt");
   for (int i = 1; i < argc; ++i) {
