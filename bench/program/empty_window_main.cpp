@@ -2,7 +2,10 @@
 // the main window's size, built the same way as the program.
 //   empty_window_probe startup   reports its first paint and exits
 //   empty_window_probe memory    shows the window and reports peak memory
+//   empty_window_probe text      like startup, with one line of Chinese text:
+//                                what any program pays to start its fonts
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 #include <cstring>
@@ -13,14 +16,18 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const bool memory = argc == 2 && std::strcmp(argv[1], "memory") == 0;
   QWidget window;
+  if (argc == 2 && std::strcmp(argv[1], "text") == 0) {
+    auto* label = new QLabel(QStringLiteral("欢迎使用Tessaly"), &window);
+    label->setFont(QFont(QStringLiteral("Noto Serif CJK SC"), 9));
+    label->move(10, 10);
+  }
   window.resize(612, 326);
   window.setWindowTitle(QStringLiteral("Tessaly"));
   if (memory) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QTest::qWait(50);
-    tessaly::bench::Report(
-        "peak_kib", static_cast<double>(tessaly::bench::PeakResidentKib()));
+    tessaly::bench::ReportMemory();
     return 0;
   }
   new tessaly::bench::FirstPaintProbe(&window);

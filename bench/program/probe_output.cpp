@@ -16,15 +16,24 @@ std::int64_t MonotonicNs() {
   return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-long PeakResidentKib() {
+long StatusKib(const char* key) {
   QFile status(QStringLiteral("/proc/self/status"));
   if (!status.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray prefix = QByteArray(key) + ':';
   for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmHWM:")) {
-      return line.mid(6).trimmed().split(' ').value(0).toLong();
+    if (line.startsWith(prefix)) {
+      return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
     }
   }
   return -1;
+}
+
+long PeakResidentKib() { return StatusKib("VmHWM"); }
+
+void ReportMemory() {
+  Report("peak_kib", static_cast<double>(PeakResidentKib()));
+  Report("anon_kib", static_cast<double>(StatusKib("RssAnon")));
+  Report("file_kib", static_cast<double>(StatusKib("RssFile")));
 }
 
 void Report(const char* key, double value) {

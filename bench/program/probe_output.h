@@ -16,6 +16,11 @@ std::int64_t MonotonicNs();
 
 // Peak resident memory of this process (VmHWM), in KiB.
 long PeakResidentKib();
+// A line of /proc/self/status in KiB ("RssAnon", "RssFile"); -1 if absent.
+long StatusKib(const char* key);
+// Reports peak memory and its split into anonymous and file-backed pages
+// (fonts, the program's embedded pages, libraries) as it stands now.
+void ReportMemory();
 
 void Report(const char* key, double value);
 

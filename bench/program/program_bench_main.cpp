@@ -47,9 +47,9 @@ double Median(std::vector<double> values) {
 }
 
 // Process start to the first painted window, in milliseconds.
-double StartupMs(const char* program) {
+double StartupMs(const char* program, const char* mode = "startup") {
   std::int64_t spawned = 0;
-  const Figures figures = RunProbe(program, "startup", &spawned);
+  const Figures figures = RunProbe(program, mode, &spawned);
   return (figures.value(QStringLiteral("first_paint_ns")) -
           static_cast<double>(spawned)) /
          1e6;
@@ -89,17 +89,25 @@ int main(int argc, char** argv) {
   }
   Line("start-up to first paint", Median(program_starts), Median(floor_starts),
        "ms ", 1.3);
+  std::vector<double> text_starts;
+  for (int run = 0; run < runs; ++run) {
+    text_starts.push_back(StartupMs(TESSALY_FLOOR_PROBE, "text"));
+  }
+  std::printf("%-34s %10.2f ms\n", "  floor with one line of CJK text",
+              Median(text_starts));
 
   std::vector<double> floor_peaks;
   std::vector<double> program_peaks;
-  double cache_kib = 0;
+  Figures floor_memory;
+  Figures program_memory;
   for (int run = 0; run < std::min(runs, 5); ++run) {
-    floor_peaks.push_back(RunProbe(TESSALY_FLOOR_PROBE, "memory")
-                              .value(QStringLiteral("peak_kib")));
-    const Figures program = RunProbe(TESSALY_PROGRAM_PROBE, "memory");
-    program_peaks.push_back(program.value(QStringLiteral("peak_kib")));
-    cache_kib = program.value(QStringLiteral("page_cache_kib"));
+    floor_memory = RunProbe(TESSALY_FLOOR_PROBE, "memory");
+    floor_peaks.push_back(floor_memory.value(QStringLiteral("peak_kib")));
+    program_memory = RunProbe(TESSALY_PROGRAM_PROBE, "memory");
+    program_peaks.push_back(program_memory.value(QStringLiteral("peak_kib")));
   }
+  const double cache_kib =
+      program_memory.value(QStringLiteral("page_cache_kib"));
   const double floor_peak = Median(floor_peaks);
   const double program_peak = Median(program_peaks);
   // The goal allows 1.5 times the floor plus the page pixels the reader
@@ -108,6 +116,13 @@ int main(int argc, char** argv) {
        "KiB", 1.5);
   std::printf("%-34s %10.0f KiB peak, of which %.0f KiB cached page pixels\n",
               "", program_peak, cache_kib);
+  std::printf(
+      "%-34s %10.0f KiB anonymous, %.0f KiB file-backed "
+      "(floor %.0f and %.0f)\n",
+      "  at the end", program_memory.value(QStringLiteral("anon_kib")),
+      program_memory.value(QStringLiteral("file_kib")),
+      floor_memory.value(QStringLiteral("anon_kib")),
+      floor_memory.value(QStringLiteral("file_kib")));
 
   const Figures scroll = RunProbe(TESSALY_PROGRAM_PROBE, "scroll");
   const double blit = scroll.value(QStringLiteral("blit_ms"));
@@ -117,8 +132,10 @@ int main(int argc, char** argv) {
        blit, "ms ", 2.0);
   Line("scroll step (first pass)",
        scroll.value(QStringLiteral("step_first_pass_ms")), blit, "ms ", 2.0);
-  std::printf("%-34s %10.2f ms\n", "of a step: the scroll bar's repaint",
+  std::printf("%-34s %10.2f ms\n", "  of it the scroll bar's repaint",
               scroll.value(QStringLiteral("scroll_bar_paint_ms")));
+  std::printf("%-34s %10.2f ms\n", "  pages shifted by QWidget::scroll",
+              scroll.value(QStringLiteral("step_by_shifting_ms")));
   std::printf("%-34s %10.2f ms  over %.0f steps\n", "slowest first-pass step",
               scroll.value(QStringLiteral("step_first_pass_worst_ms")),
               scroll.value(QStringLiteral("steps")));
