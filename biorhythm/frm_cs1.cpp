@@ -81,9 +81,6 @@ void FrmCs1::MaskEdBox1_LostFocus() { CheckDateEntry(birth_box_); }
 void FrmCs1::MaskEdBox2_LostFocus() { CheckDateEntry(test_box_); }
 
 void FrmCs1::CheckDateEntry(const toolkit::MaskedDateBox* box) {
-  // Focus leaving because another window came up (our own message box among
-  // them) is not the user leaving the box.
-  if (!isActiveWindow()) return;
   if (!DateEntryLooksValid(box->Text().toStdString())) {
     toolkit::ShowInformation(this, ToQString(kInvalidDateMessage));
   }

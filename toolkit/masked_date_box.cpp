@@ -14,9 +14,12 @@ MaskedDateBox::MaskedDateBox(const QString& name, QWidget* parent)
 
 void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  // A pop-up (such as our own message box's parent menu) taking the focus
-  // for a moment is not the user leaving the box.
-  if (event->reason() != Qt::PopupFocusReason) Q_EMIT LostFocus();
+  // Only the user moving on inside the window leaves the box: another window
+  // coming up (our own message box among them) or a pop-up opening does not.
+  const bool window_switch = event->reason() == Qt::ActiveWindowFocusReason ||
+                             event->reason() == Qt::PopupFocusReason ||
+                             !window()->isActiveWindow();
+  if (!window_switch) Q_EMIT LostFocus();
 }
 
 }  // namespace tessaly::toolkit

@@ -18,6 +18,7 @@ class MaskedDateBox : public QLineEdit {
   QString Text() const { return displayText(); }
 
  Q_SIGNALS:
+  // The user moved the focus from the box to another control of its window.
   void LostFocus();
 
  protected:

@@ -23,8 +23,9 @@ std::array<ColorRef, kSysColorCount> InitialTable() {
   table[kColorMenu] = ToColorRef(menu_palette.color(QPalette::Window));
   table[kColorWindow] = ToColorRef(palette.color(QPalette::Base));
   table[kColorWindowText] = ToColorRef(palette.color(QPalette::Text));
-  table[kColorActiveBorder] = Rgb(212, 208, 200);
+  // As on the classic desktop, the active border is the button face's grey.
   table[kColorButtonFace] = ToColorRef(palette.color(QPalette::Button));
+  table[kColorActiveBorder] = table[kColorButtonFace];
   table[kColorButtonText] = ToColorRef(palette.color(QPalette::ButtonText));
   return table;
 }

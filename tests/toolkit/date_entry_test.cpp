@@ -1,6 +1,7 @@
 // The masked date box and the date picker.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include "toolkit/date_picker.h"
@@ -33,6 +34,33 @@ TEST(MaskedDateBoxTest, LettersAreRefused) {
   MaskedDateBox box(QStringLiteral("Box"), nullptr);
   QTest::keyClicks(&box, QStringLiteral("19a9x0"));
   EXPECT_EQ(box.Text(), QStringLiteral("1990-__-__"));
+}
+
+TEST(MaskedDateBoxTest, LostFocusOnlyWhenTheUserMovesOnInItsWindow) {
+  QWidget window;
+  MaskedDateBox box(QStringLiteral("Box"), &window);
+  QLineEdit next(&window);
+  next.move(0, 40);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box.setFocus();
+  QSignalSpy lost(&box, &MaskedDateBox::LostFocus);
+
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QTest::qWait(20);
+  QFocusEvent switched(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QCoreApplication::sendEvent(&box, &switched);
+  EXPECT_EQ(lost.count(), 0);
+
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_Tab);
+  EXPECT_TRUE(next.hasFocus());
+  EXPECT_EQ(lost.count(), 1);
 }
 
 TEST(DatePickerTest, KeepsDatesWithinItsRange) {
