@@ -228,10 +228,12 @@ int MeasureMemory(tessaly::app::FrmMain* main_window) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  Report("app_ready_ns", static_cast<double>(MonotonicNs()));
   QApplication::setQuitOnLastWindowClosed(false);
   const char* mode = argc == 2 ? argv[1] : "startup";
   tessaly::app::FrmMain* main_window = tessaly::app::StartProgram();
   if (std::strcmp(mode, "startup") == 0) {
+    Report("loaded_ns", static_cast<double>(MonotonicNs()));
     // Nothing has painted yet: painting waits for the event loop.
     new tessaly::bench::FirstPaintProbe(main_window);
     return QApplication::exec();

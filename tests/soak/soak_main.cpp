@@ -3,6 +3,8 @@
 // menu colour is back to its start value after every round.
 //
 //   tessaly_soak [--cycles N]   (3 by default; scripts/soak.sh runs 1000)
+#include <malloc.h>
+
 #include <QApplication>
 #include <QFile>
 #include <cstdio>
@@ -39,6 +41,11 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context,
   if (message.startsWith(QLatin1String("This plugin does not support"))) return;
   qt_message_output(type, context, message);
 }
+
+// Bytes the program holds on the heap: unlike resident memory it does not
+// count pages the allocator keeps after a free, so steady growth here means
+// something is kept that should not be.
+long HeapInUseKib() { return static_cast<long>(mallinfo2().uordblks / 1024); }
 
 int ParseCycles(int argc, char** argv) {
   if (argc == 1) return 3;
@@ -117,9 +124,9 @@ int main(int argc, char** argv) {
     if (cycle == 1 || cycle % 100 == 0 || cycle == cycles) {
       std::printf(
           "cycle %d: %lld widgets with the main screen up, %lld after "
-          "closing, %ld KiB resident\n",
+          "closing, %ld KiB resident, %ld KiB heap in use\n",
           cycle, static_cast<long long>(open_widgets),
-          static_cast<long long>(widgets), ResidentKib());
+          static_cast<long long>(widgets), ResidentKib(), HeapInUseKib());
       std::fflush(stdout);
     }
   }
