@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <algorithm>
 
 namespace tessaly::testing {
 
@@ -15,6 +16,12 @@ void MessageBoxCatcher::Poll() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* box = qobject_cast<QMessageBox*>(widget);
     if (box == nullptr || !box->isVisible()) continue;
+    const bool seen = std::any_of(answered_.begin(), answered_.end(),
+                                  [box](const QPointer<QMessageBox>& answered) {
+                                    return answered == box;
+                                  });
+    if (seen) continue;
+    answered_.emplace_back(box);
     messages_.push_back({box->windowTitle(), box->text(), box->icon(),
                          static_cast<int>(box->buttons().size())});
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <vector>
@@ -33,6 +34,9 @@ class MessageBoxCatcher : public QObject {
 
   QTimer timer_;
   std::vector<CaughtMessage> messages_;
+  // Boxes already answered: a box may still show for a moment after its OK
+  // button was clicked, and must not be counted twice.
+  std::vector<QPointer<QMessageBox>> answered_;
 };
 
 }  // namespace tessaly::testing
