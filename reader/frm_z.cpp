@@ -108,12 +108,17 @@ void FrmZ::showEvent(QShowEvent* event) {
 void FrmZ::Vsl_01_Change() {
   if (viewport_ == nullptr || !last_scroll_value_) return;
   const int value = vsl_01_->value();
-  const double delta = value - *last_scroll_value_;
-  for (std::size_t i = 0; i < pages_.size(); ++i) {
+  const int delta = value - *last_scroll_value_;
+  for (double& top : page_tops_) {
     // Single precision, as the page controls keep their positions.
-    page_tops_[i] = static_cast<float>(page_tops_[i] - delta);
-    pages_[i]->move(pages_[i]->x(),
-                    static_cast<int>(std::lround(page_tops_[i])));
+    top = static_cast<float>(top - delta);
+  }
+  // Shifting the viewport's pixels moves every page by the same whole
+  // number of pixels and leaves only the strip that scrolls in to be drawn.
+  viewport_->Client()->scroll(0, -delta);
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    const int top = static_cast<int>(std::lround(page_tops_[i]));
+    if (pages_[i]->y() != top) pages_[i]->move(pages_[i]->x(), top);
   }
   last_scroll_value_ = value;
 }

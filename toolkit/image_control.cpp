@@ -14,12 +14,19 @@ ImageControl::ImageControl(const QString& name, const QPixmap& picture,
 
 void ImageControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (stretch_) {
-    painter.drawPixmap(rect(), picture_);
-  } else {
+  if (!stretch_) {
     painter.drawPixmap(0, 0, picture_);
+    return;
   }
+  // Smooth scaling is slow; do it once per size and pixel ratio.
+  const qreal ratio = devicePixelRatioF();
+  const QSize device_size = (QSizeF(size()) * ratio).toSize();
+  if (stretched_.size() != device_size) {
+    stretched_ = picture_.scaled(device_size, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    stretched_.setDevicePixelRatio(ratio);
+  }
+  painter.drawPixmap(0, 0, stretched_);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

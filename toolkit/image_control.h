@@ -27,6 +27,7 @@ class ImageControl : public QWidget {
 
  private:
   QPixmap picture_;
+  QPixmap stretched_;  // the picture scaled to the control, kept
   bool stretch_;
   bool pressed_ = false;
 };
