@@ -3,33 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
-#include <numbers>
+
+#include "tools/picture_maker/compass_star.h"
 
 namespace tessaly::tools {
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-// The same star as the logo's, so the icon and the main window agree.
-QPainterPath Star(QPointF centre, double outer, double inner, int points) {
-  QPainterPath star;
-  for (int i = 0; i < 2 * points; ++i) {
-    const double r = i % 2 == 0 ? outer : inner;
-    const double a = kPi * i / points - kPi / 2;
-    const QPointF p(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
-    if (i == 0) {
-      star.moveTo(p);
-    } else {
-      star.lineTo(p);
-    }
-  }
-  star.closeSubpath();
-  return star;
-}
-
-}  // namespace
-
 QImage DrawIcon(int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -58,9 +35,9 @@ QImage DrawIcon(int size) {
   }
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(250, 232, 190));
-  p.drawPath(Star(centre, 13.5, 3.6, 8));
+  p.drawPath(CompassStar(centre, 13.5, 3.6, 8));
   p.setBrush(QColor(246, 179, 87));
-  p.drawPath(Star(centre, 18, 4.5, 4));
+  p.drawPath(CompassStar(centre, 18, 4.5, 4));
   p.setBrush(QColor(180, 40, 30));
   p.drawEllipse(centre, 2.5, 2.5);
   return image;

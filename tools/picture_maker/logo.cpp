@@ -3,32 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
-#include <numbers>
+
+#include "compass_star.h"
 
 namespace tessaly::tools {
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-QPainterPath Star(QPointF centre, double outer, double inner, int points) {
-  QPainterPath star;
-  for (int i = 0; i < 2 * points; ++i) {
-    const double r = i % 2 == 0 ? outer : inner;
-    const double a = kPi * i / points - kPi / 2;
-    const QPointF p(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
-    if (i == 0) {
-      star.moveTo(p);
-    } else {
-      star.lineTo(p);
-    }
-  }
-  star.closeSubpath();
-  return star;
-}
-
-}  // namespace
-
 QImage DrawLogo(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   QPainter p(&image);
@@ -46,9 +24,9 @@ QImage DrawLogo(int width, int height) {
   p.drawEllipse(centre, 13.5, 13.5);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(250, 232, 190));
-  p.drawPath(Star(centre, 12, 3.2, 8));
+  p.drawPath(CompassStar(centre, 12, 3.2, 8));
   p.setBrush(QColor(246, 179, 87));
-  p.drawPath(Star(centre, 16, 4, 4));
+  p.drawPath(CompassStar(centre, 16, 4, 4));
   p.setBrush(QColor(180, 40, 30));
   p.drawEllipse(centre, 2.2, 2.2);
 
