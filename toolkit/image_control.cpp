@@ -30,17 +30,11 @@ void ImageControl::paintEvent(QPaintEvent*) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  pressed_ = true;
-  event->accept();
+  if (!clicks_.Press(event)) QWidget::mousePressEvent(event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-  const bool was_pressed = pressed_;
-  pressed_ = false;
-  if (event->button() == Qt::LeftButton && was_pressed && isEnabled() &&
-      rect().contains(event->position().toPoint())) {
-    event->accept();
+  if (clicks_.Release(event, *this)) {
     Q_EMIT Click();
     return;
   }

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "toolkit/click_tracker.h"
+
 namespace tessaly::toolkit {
 
 class ImageControl : public QWidget {
@@ -29,7 +31,7 @@ class ImageControl : public QWidget {
   QPixmap picture_;
   QPixmap stretched_;  // the picture scaled to the control, kept
   bool stretch_;
-  bool pressed_ = false;
+  ClickTracker clicks_;
 };
 
 }  // namespace tessaly::toolkit

@@ -87,20 +87,11 @@ void LabelButton::paintEvent(QPaintEvent* event) {
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    pressed_ = true;
-    event->accept();
-    return;
-  }
-  QLabel::mousePressEvent(event);
+  if (!clicks_.Press(event)) QLabel::mousePressEvent(event);
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-  const bool was_pressed = pressed_;
-  pressed_ = false;
-  if (event->button() == Qt::LeftButton && was_pressed && isEnabled() &&
-      rect().contains(event->position().toPoint())) {
-    event->accept();
+  if (clicks_.Release(event, *this)) {
     Q_EMIT Click();
     return;
   }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <optional>
 
+#include "toolkit/click_tracker.h"
 #include "toolkit/sys_colors.h"
 
 namespace tessaly::toolkit {
@@ -37,7 +38,7 @@ class LabelButton : public QLabel {
 
   std::optional<ColorRef> back_color_;
   ColorRef fore_color_ = SysColorRef(kColorButtonText);
-  bool pressed_ = false;
+  ClickTracker clicks_;
 };
 
 }  // namespace tessaly::toolkit
