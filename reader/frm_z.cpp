@@ -3,9 +3,9 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "content/topic_pages.h"
 #include "reader/current_topic.h"
 #include "reader/page_image.h"
-#include "reader/page_store.h"
 #include "reader/page_viewport.h"
 #include "reader/topic_catalogue.h"
 #include "toolkit/units.h"
@@ -19,10 +19,12 @@ constexpr int kClientHeight = 6900;
 constexpr QRect kViewportRect = toolkit::TwipsRect(120, 120, 8535, 6615);
 constexpr QRect kScrollBarRect = toolkit::TwipsRect(8760, 120, 255, 6615);
 
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString PageName(const TopicEntry& entry, int index) {
-  const QString control =
-      QString::fromUtf8(entry.page_control.data(),
-                        static_cast<qsizetype>(entry.page_control.size()));
+  const QString control = ToQString(entry.page_control);
   if (entry.page_count == 1) return control;
   return QStringLiteral("%1(%2)").arg(control).arg(index);
 }
@@ -48,14 +50,12 @@ void FrmZ::Form_Load() {
   const TopicEntry* entry = Lookup(CurrentTopic().toStdString());
   if (entry == nullptr) return;
 
-  viewport_ = new PageViewport(
-      QString::fromUtf8(entry->viewport.data(),
-                        static_cast<qsizetype>(entry->viewport.size())),
-      this);
+  viewport_ = new PageViewport(ToQString(entry->viewport), this);
   viewport_->setGeometry(kViewportRect);
   viewport_->ForwardScrollingTo(vsl_01_);
   for (int i = 0; i < entry->page_count; ++i) {
-    const QByteArray page = PageBytes(entry->page_control, i);
+    const QByteArray page = content::LoadPage(ToQString(entry->page_control), i)
+                                .value_or(QByteArray());
     pages_.push_back(
         new PageImage(PageName(*entry, i), page, viewport_->Client()));
   }
