@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libuemf-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream
