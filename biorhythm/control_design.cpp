@@ -18,10 +18,6 @@
 namespace tessaly::biorhythm {
 namespace {
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* MakeLabel(const ControlDesign& row, QWidget* parent) {
   auto* label = new toolkit::LabelButton(ToQString(row.name),
                                          ToQString(row.caption), parent);
@@ -95,6 +91,10 @@ void BuildControls(QWidget* form, std::span<const ControlDesign> design,
   }
   // The tab chain is a ring; the window opens on its lowest tab index.
   if (!tab_stops.empty()) tab_stops.front().second->setFocus();
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace tessaly::biorhythm

@@ -48,6 +48,14 @@ struct ControlDesign {
 // its parent.
 using OwnControlMaker = std::function<QWidget*(const ControlDesign&)>;
 
+// A control of `form` by its design name.
+template <class T>
+T* Control(const QWidget* form, const char* name) {
+  return form->findChild<T*>(QString::fromLatin1(name));
+}
+
+QString ToQString(std::string_view text);
+
 // Creates the controls of `design` on `form` in table order (later ones lie
 // on top) and links the tab order by tab index.
 void BuildControls(QWidget* form, std::span<const ControlDesign> design,

@@ -40,15 +40,6 @@ constexpr ControlDesign kDesign[] = {
 };
 // clang-format on
 
-template <class T>
-T* Control(const QWidget* form, const char* name) {
-  return form->findChild<T*>(QString::fromLatin1(name));
-}
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 FrmCs1::FrmCs1() : toolkit::Form(QStringLiteral("FRM_CS1")) {

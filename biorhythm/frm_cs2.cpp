@@ -43,11 +43,6 @@ constexpr ControlDesign kDesign[] = {
 };
 // clang-format on
 
-template <class T>
-T* Control(const QWidget* form, const char* name) {
-  return form->findChild<T*>(QString::fromLatin1(name));
-}
-
 }  // namespace
 
 FrmCs2::FrmCs2() : toolkit::Form(QStringLiteral("FRM_CS2")) {
