@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libuemf-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
+  poppler-utils
   xvfb xauth
   desktop-file-utils appstream
 )
