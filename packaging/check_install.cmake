@@ -1,5 +1,6 @@
 # Installs the build into a scratch root and checks that a desktop finds the
-# program, its launcher entry, its icons and its metadata where it looks.
+# program, its launcher entry, its icons, its metadata and its manual page
+# where it looks.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${STAGE_DIR})
 execute_process(
@@ -13,7 +14,10 @@ set(share ${STAGE_DIR}/usr/share)
 set(expected
     ${STAGE_DIR}/usr/bin/tessaly
     ${share}/applications/${APP_ID}.desktop
-    ${share}/metainfo/${APP_ID}.metainfo.xml)
+    ${share}/metainfo/${APP_ID}.metainfo.xml
+    ${share}/man/man1/tessaly.1.gz
+    ${share}/doc/tessaly/copyright
+    ${share}/doc/tessaly/changelog.gz)
 foreach(size IN ITEMS 16 32 48 64 128 256)
   list(APPEND expected ${share}/icons/hicolor/${size}x${size}/apps/tessaly.png)
 endforeach()

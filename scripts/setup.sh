@@ -11,6 +11,7 @@ packages=(
   poppler-utils
   xvfb xauth
   desktop-file-utils appstream
+  dpkg-dev file lintian
 )
 
 missing=()
