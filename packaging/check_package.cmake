@@ -2,6 +2,10 @@
 # or warning fails, infos and pedantic notes pass. Prints a line starting
 # with "SKIPPED:" (which ctest reports as a skip) when a tool is missing.
 cmake_minimum_required(VERSION 3.25)
+if(SANITIZED)
+  message("SKIPPED: sanitizer builds are not packaged")
+  return()
+endif()
 find_program(LINTIAN lintian)
 find_program(DPKG_DEB dpkg-deb)
 if(NOT EXISTS "${CPACK}" OR NOT DPKG_DEB)
