@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <span>
 
 #include "emf/emf_document.h"
@@ -132,6 +134,100 @@ TEST(CompiledPagesTest, AuthorsPageBreakStartsANewPage) {
   const std::vector<QByteArray> pages = RenderPages(layout);
   ASSERT_EQ(TextRuns(pages[1]).size(), 1u);
   EXPECT_EQ(TextRuns(pages[1])[0].text, QStringLiteral("第二页。"));
+}
+
+// The page (0-based) whose text runs include `text`, or -1.
+int PageWithText(const std::vector<QByteArray>& pages, const QString& text) {
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (const auto& run : TextRuns(pages[i])) {
+      if (run.text.contains(text)) return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+// Whatever the amount of text above them, some things stay together on one
+// page: a table's header row with its first body row, and a boxed note that
+// fits on a page.
+TEST(CompiledPagesTest, KeepsHeaderRowsAndNotesTogether) {
+  const QString table = QStringLiteral(
+      "| 表头甲 | 表头乙 |\n|---|---|\n| 首行甲 | 首行乙 |\n| 次行甲 | 次行乙 "
+      "|");
+  const QString note = QStringLiteral(
+      "> 注文一，第一段。\n>\n> 注文二，第二段。\n>\n> 注文三，第三段。");
+  int header_breaks = 0;
+  int note_breaks = 0;
+  // Thirty short paragraphs nearly fill a page; the next ten move the
+  // table or note across the page foot a few pixels at a time.
+  for (int n = 30; n <= 40; ++n) {
+    SCOPED_TRACE(n);
+    for (const QString& tail : {table, note}) {
+      const TopicLayout layout =
+          LayOutTopic(Source(QStringLiteral("成组"), {},
+                             ShortParagraphs(n) + QStringLiteral("\n\n") +
+                                 tail + QStringLiteral("\n\n尾段。")),
+                      LayoutDevice());
+      ASSERT_TRUE(DescribeFlowError(layout).isEmpty());
+      const std::vector<QByteArray> pages = RenderPages(layout);
+      if (tail == table) {
+        const int header = PageWithText(pages, QStringLiteral("表头甲"));
+        EXPECT_EQ(header, PageWithText(pages, QStringLiteral("首行甲")));
+        header_breaks += header > 0;
+      } else {
+        const int first = PageWithText(pages, QStringLiteral("注文一"));
+        EXPECT_EQ(first, PageWithText(pages, QStringLiteral("注文三")));
+        note_breaks += first > 0;
+      }
+    }
+  }
+  // The sweep did push both onto a second page.
+  EXPECT_GT(header_breaks, 0);
+  EXPECT_GT(note_breaks, 0);
+}
+
+TEST(CompiledPagesTest, NoteTallerThanAPageStillFlows) {
+  QStringList lines = {QStringLiteral("> 长注开头。\n>")};
+  for (int i = 0; i < 60; ++i) lines << QStringLiteral("> 长注续文。\n>");
+  const TopicLayout layout =
+      LayOutTopic(Source(QStringLiteral("长注"), {},
+                         QStringLiteral("开头。\n\n") + lines.join(u'\n')),
+                  LayoutDevice());
+  EXPECT_TRUE(DescribeFlowError(layout).isEmpty());
+  const std::vector<QByteArray> pages = RenderPages(layout);
+  ASSERT_EQ(pages.size(), 2u);
+  // The note starts right under the opening line, not on a page of its own.
+  EXPECT_EQ(PageWithText(pages, QStringLiteral("长注开头")), 0);
+}
+
+// A check box and the first character of its label share a line, wherever
+// the line happens to end.
+TEST(CompiledPagesTest, CheckBoxLabelNeverWrapsAwayFromItsBox) {
+  int boxes = 0;
+  for (int n = 0; n <= 34; ++n) {
+    SCOPED_TRACE(n);
+    const TopicLayout layout =
+        LayOutTopic(Source(QStringLiteral("方框"), {},
+                           QStringLiteral("1. %1 [ ]比较符合 [ ]不符合")
+                               .arg(QString(n, QChar(0x5B57)))),
+                    LayoutDevice());
+    for (QTextBlock block = layout.document.document->begin(); block.isValid();
+         block = block.next()) {
+      const QString text = block.text();
+      for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QChar::ObjectReplacementCharacter) continue;
+        ++boxes;
+        int label = i + 1;
+        while (label < text.size() &&
+               text[label].category() == QChar::Other_Format) {
+          ++label;
+        }
+        EXPECT_EQ(block.layout()->lineForTextPosition(i).lineNumber(),
+                  block.layout()->lineForTextPosition(label).lineNumber())
+            << "box at " << i;
+      }
+    }
+  }
+  EXPECT_EQ(boxes, 2 * 35);
 }
 
 class MarkupSampleTest : public ::testing::Test {

@@ -86,19 +86,50 @@ TEST(PageFlowTest, AuthorsPageBreakStartsANewPage) {
   EXPECT_EQ(flow.pages[0].next_unit_px, 0);
 }
 
+// Without frames every page is as tall as its lines: the first keeps the
+// full top margin and the last the full bottom one; where two pages meet
+// only thin margins remain, so the column shows no white band.
 TEST(PageFlowTest, PagesWithoutFramesTakeTheirContentHeight) {
-  const int lines_per_page = static_cast<int>(
-      (kMaxPageHeightPx - kMarginTopPx - kMarginBottomPx) / kLine);
-  const FlowResult flow = FlowPages(Lines(2 * lines_per_page + 5), {});
+  const FlowResult flow = FlowPages(Lines(90), {});
   EXPECT_EQ(flow.error, FlowError::kNone);
   ASSERT_EQ(flow.pages.size(), 3u);
-  for (const PageSlice& page : flow.pages) {
+  std::size_t lines = 0;
+  for (std::size_t i = 0; i < flow.pages.size(); ++i) {
+    SCOPED_TRACE(i);
+    const PageSlice& page = flow.pages[i];
+    const std::size_t count = page.end_unit - page.first_unit;
+    lines += count;
+    const bool last = i + 1 == flow.pages.size();
+    const int top = i == 0 ? kMarginTopPx : kJoinMarginPx;
+    const int bottom = last ? kMarginBottomPx : kJoinMarginPx;
+    EXPECT_EQ(page.height_px, static_cast<int>(count * kLine) + top + bottom);
     EXPECT_EQ(emf::FrameToPixels(page.frame_height), page.height_px);
+    EXPECT_LE(page.height_px, kMaxPageHeightPx);
+    // A full page: one more line would not have fitted.
+    if (!last) {
+      EXPECT_GT((count + 1) * kLine + top + kMarginBottomPx, kMaxPageHeightPx);
+    }
   }
-  EXPECT_EQ(flow.pages[0].height_px, kMaxPageHeightPx);
-  EXPECT_EQ(flow.pages[1].height_px, kMaxPageHeightPx);
-  EXPECT_EQ(flow.pages[2].height_px,
-            static_cast<int>(5 * kLine) + kMarginTopPx + kMarginBottomPx);
+  EXPECT_EQ(lines, 90u);
+}
+
+// Units held together (a header row with the next row, the lines of a
+// note) move to the next page as one piece when the page would end inside
+// them, and stay split only when they are taller than a page.
+TEST(PageFlowTest, KeptRunsMoveToTheNextPageWhole) {
+  std::vector<FlowUnit> units = Lines(50);
+  for (std::size_t i = 38; i < 42; ++i) units[i].keep_with_next = true;
+  const FlowResult flow = FlowPages(units, {24213, 24213});
+  ASSERT_EQ(flow.pages.size(), 2u);
+  EXPECT_EQ(flow.error, FlowError::kNone);
+  EXPECT_EQ(flow.pages[0].end_unit, 38u);
+  EXPECT_DOUBLE_EQ(flow.pages[0].next_unit_px, 5 * kLine);
+
+  std::vector<FlowUnit> long_run = Lines(90);
+  for (std::size_t i = 1; i < 89; ++i) long_run[i].keep_with_next = true;
+  const FlowResult split = FlowPages(long_run, {});
+  EXPECT_EQ(split.error, FlowError::kNone);
+  EXPECT_EQ(split.pages[0].end_unit, 41u);
 }
 
 TEST(PageFlowTest, NeighbouringPagesDrawDisjointSlices) {

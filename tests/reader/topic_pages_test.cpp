@@ -117,5 +117,44 @@ TEST(TopicPagesTest, OriginalPageSetsHaveTheirFrames) {
   }
 }
 
+// Rows without ink at the top (from_bottom false) or bottom of a page.
+int BlankRows(const QImage& image, bool from_bottom) {
+  int rows = 0;
+  for (; rows < image.height(); ++rows) {
+    const int y = from_bottom ? image.height() - 1 - rows : rows;
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    bool ink = false;
+    for (int x = 0; x < image.width() && !ink; ++x) ink = qGray(line[x]) < 160;
+    if (ink) break;
+  }
+  return rows;
+}
+
+// The topics beyond the original sixteen stack pages that are as tall as
+// their text: where two meet, the column shows no more white than the gap
+// between two paragraphs.
+TEST(TopicPagesTest, FurtherTopicsShowNoWhiteBandWherePagesMeet) {
+  constexpr int kMostWhiteAtAJoin = 28;
+  int joins = 0;
+  for (std::size_t t = 16; t < kTopicCatalogue.size(); ++t) {
+    const TopicEntry& entry = kTopicCatalogue[t];
+    SCOPED_TRACE(std::string(entry.title));
+    QImage above = emf::RenderPage(ParsePage(entry.page_control, 0), 1)
+                       .convertToFormat(QImage::Format_RGB32);
+    for (int i = 1; i < entry.page_count; ++i) {
+      SCOPED_TRACE(i);
+      const QImage below = emf::RenderPage(ParsePage(entry.page_control, i), 1)
+                               .convertToFormat(QImage::Format_RGB32);
+      const int bottom = BlankRows(above, true);
+      const int top = BlankRows(below, false);
+      EXPECT_LE(bottom + top, kMostWhiteAtAJoin)
+          << bottom << " blank rows above the join, " << top << " below";
+      ++joins;
+      above = below;
+    }
+  }
+  EXPECT_GT(joins, 0);
+}
+
 }  // namespace
 }  // namespace tessaly::reader

@@ -64,8 +64,12 @@ std::vector<FlowUnit> CollectFlowUnits(const QTextDocument& document,
         raw.back().unit.top = std::min(raw.back().unit.top, top);
         raw.back().unit.bottom = std::max(raw.back().unit.bottom, bottom);
       } else {
-        raw.push_back(
-            {{top, bottom, false}, block.position(), table, table, row});
+        const bool header = row < table->format().headerRowCount();
+        raw.push_back({{top, bottom, false, header},
+                       block.position(),
+                       table,
+                       table,
+                       row});
       }
       continue;
     }
@@ -90,12 +94,22 @@ std::vector<FlowUnit> CollectFlowUnits(const QTextDocument& document,
     }
   }
   for (const auto& [frame, span] : spans) {
-    const QRectF rect(
-        FramePosition(document, frame),
-        layout->frameBoundingRect(const_cast<QTextFrame*>(frame)).size());
+    // The bounding rectangle includes the frame's outer margins; the units
+    // end at its border, so that no page starts or ends with that white.
+    const QTextFrameFormat format = frame->frameFormat();
+    const QRectF rect =
+        QRectF(FramePosition(document, frame),
+               layout->frameBoundingRect(const_cast<QTextFrame*>(frame)).size())
+            .adjusted(0, format.topMargin(), 0, -format.bottomMargin());
     raw[span.first].unit.top = std::min(raw[span.first].unit.top, rect.top());
     raw[span.second].unit.bottom =
         std::max(raw[span.second].unit.bottom, rect.bottom());
+    // A boxed note reads as one piece; tables may break between rows.
+    if (qobject_cast<const QTextTable*>(frame) == nullptr) {
+      for (std::size_t i = span.first; i < span.second; ++i) {
+        raw[i].unit.keep_with_next = true;
+      }
+    }
   }
 
   std::vector<FlowUnit> units;
@@ -118,18 +132,47 @@ int FrameForHeight(int height_px) {
   return static_cast<int>(std::lround(height_px * 2540.0 / 96.0));
 }
 
+namespace {
+
+// Where the page that starts at `first` and could hold units up to `end`
+// should end instead, so that it does not end inside a run of units held
+// together; `end` itself when the run is taller than `room` (a whole next
+// page), because moving it would only leave white behind.
+std::size_t EndBeforeKeptRun(const std::vector<FlowUnit>& units,
+                             std::size_t first, std::size_t end, double room) {
+  if (end >= units.size() || end == first || units[end].break_before ||
+      !units[end - 1].keep_with_next) {
+    return end;
+  }
+  std::size_t start = end;
+  while (start > first && units[start - 1].keep_with_next) --start;
+  if (start == first) return end;
+  std::size_t last = end;
+  while (last + 1 < units.size() && units[last].keep_with_next &&
+         !units[last + 1].break_before) {
+    ++last;
+  }
+  return units[last].bottom - units[start].top <= room ? start : end;
+}
+
+}  // namespace
+
 FlowResult FlowPages(const std::vector<FlowUnit>& units,
                      const std::vector<int>& frames) {
   FlowResult result;
   const bool fixed = !frames.empty();
-  const double margins = kMarginTopPx + kMarginBottomPx;
   std::size_t i = 0;
   for (std::size_t page = 0; fixed ? page < frames.size() : i < units.size();
        ++page) {
     PageSlice slice;
+    slice.margin_top_px =
+        fixed || page == 0 ? kMarginTopPx : static_cast<double>(kJoinMarginPx);
     slice.height_px =
         fixed ? emf::FrameToPixels(frames[page]) : kMaxPageHeightPx;
-    slice.available_px = slice.height_px - margins;
+    // Until the text runs out a page may turn out to be the last one, so it
+    // keeps room for the full bottom margin.
+    slice.available_px =
+        slice.height_px - slice.margin_top_px - kMarginBottomPx;
     slice.first_unit = i;
     slice.content_top = i < units.size() ? units[i].top : 0;
     while (i < units.size() &&
@@ -137,27 +180,42 @@ FlowResult FlowPages(const std::vector<FlowUnit>& units,
            units[i].bottom - slice.content_top <= slice.available_px) {
       ++i;
     }
+    const double next_room =
+        fixed
+            ? (page + 1 < frames.size() ? emf::FrameToPixels(frames[page + 1]) -
+                                              kMarginTopPx - kMarginBottomPx
+                                        : 0)
+            : kMaxPageHeightPx - kJoinMarginPx - kMarginBottomPx;
+    i = EndBeforeKeptRun(units, slice.first_unit, i, next_room);
     slice.end_unit = i;
     if (i > slice.first_unit) {
       slice.used_px = units[i - 1].bottom - slice.content_top;
     }
     if (i < units.size() && !units[i].break_before) {
       // With the gap above it: the room the page lacked.
+      std::size_t last = i;
+      while (last + 1 < units.size() && units[last].keep_with_next &&
+             !units[last + 1].break_before) {
+        ++last;
+      }
       slice.next_unit_px =
-          units[i].bottom -
+          units[last].bottom -
           (i > slice.first_unit ? units[i - 1].bottom : units[i].top);
     }
     const bool empty = slice.end_unit == slice.first_unit;
     if (!fixed) {
-      if (i >= units.size()) {
-        slice.height_px = static_cast<int>(std::ceil(slice.used_px + margins));
+      const double margin_bottom =
+          i >= units.size() ? kMarginBottomPx : kJoinMarginPx;
+      if (!empty) {
+        slice.height_px = static_cast<int>(
+            std::ceil(slice.margin_top_px + slice.used_px + margin_bottom));
       }
       slice.frame_height = FrameForHeight(slice.height_px);
       slice.height_px = emf::FrameToPixels(slice.frame_height);
     } else {
       slice.frame_height = frames[page];
     }
-    const double page_top = slice.content_top - kMarginTopPx;
+    const double page_top = slice.content_top - slice.margin_top_px;
     slice.clip_top =
         slice.first_unit == 0 || empty
             ? page_top

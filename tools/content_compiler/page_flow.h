@@ -1,6 +1,7 @@
 // Cuts a laid-out topic document into pages. Pages break only between lines,
 // list items or table rows; boxes and tables keep their borders with the
-// first and last of their lines.
+// first and last of their lines. A table's header row stays with its first
+// body row, and a boxed note that fits on a page is not split.
 #ifndef TESSALY_TOOLS_CONTENT_COMPILER_PAGE_FLOW_H_
 #define TESSALY_TOOLS_CONTENT_COMPILER_PAGE_FLOW_H_
 
@@ -18,6 +19,9 @@ struct FlowUnit {
   double top = 0;
   double bottom = 0;
   bool break_before = false;  // the author asked for a new page here
+  // The page must not end after this unit (a header row, a line of a note)
+  // unless what it holds together is taller than a page.
+  bool keep_with_next = false;
 };
 
 std::vector<FlowUnit> CollectFlowUnits(const QTextDocument& document,
@@ -29,6 +33,7 @@ struct PageSlice {
   std::size_t first_unit = 0;
   std::size_t end_unit = 0;  // one past the last unit on the page
   double content_top = 0;    // document y shown at the top margin
+  double margin_top_px = 0;  // white above the content
   double used_px = 0;        // height of the content on the page
   double available_px = 0;   // room between the margins
   double clip_top = 0;       // document y range the page draws
@@ -54,7 +59,8 @@ struct FlowResult {
 };
 
 // With `frames` (0.01 mm), exactly those pages; without, pages of at most
-// the maximum height and a last page as tall as its content.
+// the maximum height, each as tall as its content: where such pages meet
+// they keep only thin margins, so the stacked column reads as one sheet.
 FlowResult FlowPages(const std::vector<FlowUnit>& units,
                      const std::vector<int>& frames);
 

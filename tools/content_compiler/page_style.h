@@ -14,6 +14,10 @@ inline constexpr int kMarginLeftPx = 38;
 inline constexpr int kMarginRightPx = 38;
 inline constexpr int kMarginTopPx = 28;
 inline constexpr int kMarginBottomPx = 28;
+// Pages without fixed frames stack into one column; where one continues
+// the next, each keeps this little white, so the join looks like the gap
+// between two paragraphs.
+inline constexpr int kJoinMarginPx = 3;
 
 inline constexpr char16_t kSongFamily[] = u"宋体";
 inline constexpr char16_t kLatinFamily[] = u"Times New Roman";

@@ -58,7 +58,7 @@ std::vector<QByteArray> RenderPages(const TopicLayout& layout) {
     emf::EmfWriter writer(kPageFrameWidth, slice.frame_height);
     {
       QPainter painter(&writer);
-      painter.translate(0, kMarginTopPx - slice.content_top);
+      painter.translate(0, slice.margin_top_px - slice.content_top);
       document.drawContents(&painter,
                             QRectF(0, slice.clip_top, kPageWidthPx,
                                    slice.clip_bottom - slice.clip_top));

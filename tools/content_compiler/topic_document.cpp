@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
 #include "tools/content_compiler/check_box_object.h"
@@ -178,6 +179,8 @@ class DocumentBuilder {
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setTopMargin(2);
     format.setBottomMargin(kParagraphSpacingPx + 4);
+    // Marks the row that the page flow keeps with the first body row.
+    format.setHeaderRowCount(block.header_row ? 1 : 0);
     QTextTable* table = cursor_.insertTable(static_cast<int>(block.rows.size()),
                                             columns, format);
     for (int r = 0; r < static_cast<int>(block.rows.size()); ++r) {
@@ -224,6 +227,33 @@ void FlattenEmptyBlocks(QTextDocument& document) {
     QTextCharFormat char_format = cursor.blockCharFormat();
     char_format.setFontPointSize(1);
     cursor.setBlockCharFormat(char_format);
+  }
+}
+
+// A line may end right after an inline object whatever the characters
+// around it say, which can leave a check box at the end of one line and its
+// label on the next. Such a box starts the next line instead.
+void KeepCheckBoxesWithLabels(QTextDocument& document) {
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid();
+       block = block.next()) {
+    for (int i = 0; i + 1 < block.length() - 1; ++i) {
+      const QString text = block.text();
+      if (text[i] != QChar::ObjectReplacementCharacter ||
+          text[i + 1].isSpace()) {
+        continue;
+      }
+      layout->blockBoundingRect(block);  // lays the block out if it changed
+      const QTextLayout* lines = block.layout();
+      if (lines->lineForTextPosition(i).lineNumber() ==
+          lines->lineForTextPosition(i + 1).lineNumber()) {
+        continue;
+      }
+      QTextCursor cursor(block);
+      cursor.setPosition(block.position() + i);
+      cursor.insertText(QString(QChar::LineSeparator));
+      ++i;
+    }
   }
 }
 
@@ -279,6 +309,7 @@ TopicDocument BuildTopicDocument(const std::vector<MarkupBlock>& blocks,
   DocumentBuilder builder(topic);
   builder.AddBlocks(blocks);
   FlattenEmptyBlocks(document);
+  KeepCheckBoxesWithLabels(document);
   return topic;
 }
 
