@@ -77,7 +77,7 @@ inline constexpr std::array kTopicCatalogue = {
   TopicEntry{"选志愿应避免哪些错误倾向", "Pic_43", "Img_43", 3, true, 8},
   TopicEntry{"高考志愿填报中的四大误区", "Pic_44", "Img_44", 3, true, 8},
   TopicEntry{"填报高考志愿的经验和教训", "Pic_45", "Img_45", 2, true, 8},
-  TopicEntry{"怎么避免高分落选", "Pic_46", "Img_46", 3, true, 8},
+  TopicEntry{"怎么避免高分落选", "Pic_46", "Img_46", 2, true, 8},
   TopicEntry{"哪些专业的毕业生更受欢迎", "Pic_47", "Img_47", 3, true, 8},
   TopicEntry{"考生最青睐的实用专业", "Pic_48", "Img_48", 3, true, 8},
   TopicEntry{"各级各类院校就业形势分析", "Pic_49", "Img_49", 3, true, 8},
