@@ -1,6 +1,5 @@
 #include "predictions/prediction_board_window.h"
 
-#include <QPlainTextEdit>
 #include <QString>
 #include <string_view>
 
@@ -8,6 +7,7 @@
 #include "toolkit/label_button.h"
 #include "toolkit/shape_rect.h"
 #include "toolkit/sys_colors.h"
+#include "toolkit/text_box.h"
 #include "toolkit/units.h"
 
 namespace tessaly::predictions {
@@ -117,8 +117,8 @@ void PredictionBoardWindow::BuildPanel(const BoardLayout& layout) {
   connect(return_button_, &toolkit::LabelButton::Click, this,
           &PredictionBoardWindow::Lbl_YTB_Click);
 
-  listing_ = new QPlainTextEdit(Text(board_.text()), this);
-  listing_->setObjectName(QStringLiteral("Txt_YT"));
+  listing_ =
+      new toolkit::TextBox(QStringLiteral("Txt_YT"), Text(board_.text()), this);
   listing_->setFont(toolkit::SongFont(kButtonFontPoints));
   listing_->setLineWrapMode(QPlainTextEdit::NoWrap);
   listing_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -17,12 +17,12 @@
 #include "predictions/prediction_board.h"
 #include "toolkit/form.h"
 
-class QPlainTextEdit;
 class QWidget;
 
 namespace tessaly::toolkit {
 class LabelButton;
-}
+class TextBox;
+}  // namespace tessaly::toolkit
 
 namespace tessaly::predictions {
 
@@ -50,7 +50,7 @@ class PredictionBoardWindow : public toolkit::Form {
   PredictionBoard board_;
   toolkit::LabelButton* heading_ = nullptr;        // Lbl_YTC
   toolkit::LabelButton* return_button_ = nullptr;  // Lbl_YTB
-  QPlainTextEdit* listing_ = nullptr;              // Txt_YT
+  toolkit::TextBox* listing_ = nullptr;            // Txt_YT
   // Shown and hidden together, in this order.
   std::array<QWidget*, 5> panel_{};
 };
