@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libuemf-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   poppler-utils
-  xvfb xauth
+  xvfb xauth openbox
   desktop-file-utils appstream
   dpkg-dev file lintian
 )
