@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QRegion>
 
+#include "emf/gdi_constants.h"
+
 namespace tessaly::emf {
 
 // GDI clips whole device pixels, so a banded QRegion of reference pixels is
@@ -15,7 +17,7 @@ namespace tessaly::emf {
 // thousands of rectangles where path operations would crawl.
 class ClipRegion {
  public:
-  enum class Mode { kAnd = 1, kOr = 2, kXor = 3, kDiff = 4, kCopy = 5 };
+  using Mode = RegionMode;
 
   // No clip at all (the whole device).
   static ClipRegion None() { return {}; }

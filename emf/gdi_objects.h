@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "emf/font_faces.h"
+#include "emf/gdi_constants.h"
 
 namespace tessaly::emf {
 
@@ -20,15 +21,18 @@ struct GdiPen {
   QColor color = Qt::black;
   std::vector<double> user_dashes;  // PS_USERSTYLE entries, logical units
 
-  bool IsNull() const { return (style & 0xF) == 5; }
-  bool IsGeometric() const { return (style & 0x10000) != 0; }
+  bool IsNull() const {
+    return (style & kPenStyleMask) ==
+           static_cast<std::uint32_t>(PenStyle::kNull);
+  }
+  bool IsGeometric() const { return (style & kPenGeometric) != 0; }
 };
 
 struct GdiBrush {
   enum class Kind { kSolid, kNull, kHatched, kPattern };
   Kind kind = Kind::kSolid;
   QColor color = Qt::white;
-  std::uint32_t hatch = 0;
+  HatchStyle hatch = HatchStyle::kHorizontal;
   // 1-bpp pattern of a mono brush: its 0 bits take the text colour and its
   // 1 bits the background colour at the time of use.
   std::shared_ptr<const QImage> pattern;

@@ -7,113 +7,18 @@
 #include <limits>
 
 #include "emf/dib_decoder.h"
+#include "emf/page_placement.h"
 #include "emf/record_types.h"
 
 namespace tessaly::emf {
 
 namespace {
 
-constexpr std::size_t kMaxObjects = 65536;
-constexpr std::size_t kMaxSaveDepth = 1024;
-constexpr std::uint32_t kMaxPenEntries = 65536;
 // Unions of arbitrary rectangles cost quadratic time; real regions hold few.
 constexpr std::uint32_t kMaxRegionRects = 4096;
 constexpr double kMaxCoordinate = 1e7;  // device px
-constexpr double kMaxScale = 1e6;
 constexpr std::int64_t kGlyphBudget = 4'000'000;
 constexpr double kBlitBudgetPages = 200;  // blitted area in target areas
-
-// The smallest size of each type's fixed part; records shorter than this
-// are damaged. Types not listed are skipped whatever their size.
-std::uint32_t FixedSize(std::uint32_t type) {
-  switch (static_cast<RecordType>(type)) {
-    case RecordType::kHeader:
-    case RecordType::kEof:
-    case RecordType::kSaveDc:
-    case RecordType::kBeginPath:
-    case RecordType::kEndPath:
-    case RecordType::kCloseFigure:
-    case RecordType::kAbortPath:
-      return 8;
-    case RecordType::kSetMapMode:
-    case RecordType::kSetBkMode:
-    case RecordType::kSetPolyFillMode:
-    case RecordType::kSetRop2:
-    case RecordType::kSetTextAlign:
-    case RecordType::kSetTextColor:
-    case RecordType::kSetBkColor:
-    case RecordType::kRestoreDc:
-    case RecordType::kSelectObject:
-    case RecordType::kDeleteObject:
-    case RecordType::kSetMiterLimit:
-    case RecordType::kGdiComment:
-    case RecordType::kSelectPalette:
-    case RecordType::kSetIcmMode:
-    case RecordType::kSelectClipPath:
-      return 12;
-    case RecordType::kSetWindowExtEx:
-    case RecordType::kSetWindowOrgEx:
-    case RecordType::kSetViewportExtEx:
-    case RecordType::kSetViewportOrgEx:
-    case RecordType::kMoveToEx:
-    case RecordType::kLineTo:
-    case RecordType::kExtSelectClipRgn:
-      return 16;
-    case RecordType::kIntersectClipRect:
-    case RecordType::kRectangle:
-    case RecordType::kCreateBrushIndirect:
-    case RecordType::kFillPath:
-    case RecordType::kStrokeAndFillPath:
-    case RecordType::kStrokePath:
-      return 24;
-    case RecordType::kCreatePen:
-    case RecordType::kPolygon:
-    case RecordType::kPolyline:
-    case RecordType::kPolygon16:
-    case RecordType::kPolyline16:
-    case RecordType::kPolyBezier:
-    case RecordType::kPolyBezierTo:
-    case RecordType::kPolylineTo:
-    case RecordType::kPolyBezier16:
-    case RecordType::kPolyBezierTo16:
-    case RecordType::kPolylineTo16:
-      return 28;
-    case RecordType::kSetWorldTransform:
-    case RecordType::kPolyPolyline16:
-    case RecordType::kPolyPolygon16:
-    case RecordType::kCreateMonoBrush:
-      return 32;
-    case RecordType::kModifyWorldTransform:
-      return 36;
-    case RecordType::kExtCreatePen:
-      return 52;
-    case RecordType::kExtTextOutW:
-      return 76;
-    case RecordType::kStretchDiBits:
-      return 80;
-    case RecordType::kBitBlt:
-      return 100;
-    case RecordType::kExtCreateFontIndirectW:
-      return 104;
-  }
-  return 8;
-}
-
-QTransform ReadTransform(const ByteView& r, std::uint64_t offset) {
-  return QTransform(r.F32(offset), r.F32(offset + 4), r.F32(offset + 8),
-                    r.F32(offset + 12), r.F32(offset + 16), r.F32(offset + 20));
-}
-
-bool IsUsableTransform(const QTransform& t) {
-  const double values[] = {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()};
-  for (double v : values) {
-    if (!std::isfinite(v) || std::abs(v) > 1e9) return false;
-  }
-  const double det = t.m11() * t.m22() - t.m12() * t.m21();
-  return std::abs(det) >= 1e-12 && std::abs(t.m11()) <= kMaxScale &&
-         std::abs(t.m12()) <= kMaxScale && std::abs(t.m21()) <= kMaxScale &&
-         std::abs(t.m22()) <= kMaxScale;
-}
 
 QPointF Clamp(QPointF p) {
   const auto clamp = [](double v) {
@@ -123,45 +28,130 @@ QPointF Clamp(QPointF p) {
   return {clamp(p.x()), clamp(p.y())};
 }
 
-QPainter::CompositionMode Rop2Mode(std::uint32_t rop2) {
+// Raster operations need a raster device and no antialiasing; R2_BLACK,
+// R2_WHITE and R2_NOP are drawn by fixing the colour or skipping the shape.
+QPainter::CompositionMode Rop2Mode(Rop2 rop2) {
   switch (rop2) {
-    case 2:
-      return QPainter::RasterOp_NotSourceAndNotDestination;
-    case 3:
-      return QPainter::RasterOp_NotSourceAndDestination;
-    case 4:
-      return QPainter::RasterOp_NotSource;
-    case 5:
-      return QPainter::RasterOp_SourceAndNotDestination;
-    case 6:
-      return QPainter::RasterOp_NotDestination;
-    case 7:
-      return QPainter::RasterOp_SourceXorDestination;
-    case 8:
-      return QPainter::RasterOp_NotSourceOrNotDestination;
-    case 9:
-      return QPainter::RasterOp_SourceAndDestination;
-    case 10:
-      return QPainter::RasterOp_NotSourceXorDestination;
-    case 12:
-      return QPainter::RasterOp_NotSourceOrDestination;
-    case 14:
-      return QPainter::RasterOp_SourceOrNotDestination;
-    case 15:
-      return QPainter::RasterOp_SourceOrDestination;
-    default:
+    case Rop2::kBlack:
+    case Rop2::kWhite:
+    case Rop2::kNop:
+    case Rop2::kCopyPen:
       return QPainter::CompositionMode_SourceOver;
+    case Rop2::kNotMergePen:
+      return QPainter::RasterOp_NotSourceAndNotDestination;
+    case Rop2::kMaskNotPen:
+      return QPainter::RasterOp_NotSourceAndDestination;
+    case Rop2::kNotCopyPen:
+      return QPainter::RasterOp_NotSource;
+    case Rop2::kMaskPenNot:
+      return QPainter::RasterOp_SourceAndNotDestination;
+    case Rop2::kNot:
+      return QPainter::RasterOp_NotDestination;
+    case Rop2::kXorPen:
+      return QPainter::RasterOp_SourceXorDestination;
+    case Rop2::kNotMaskPen:
+      return QPainter::RasterOp_NotSourceOrNotDestination;
+    case Rop2::kMaskPen:
+      return QPainter::RasterOp_SourceAndDestination;
+    case Rop2::kNotXorPen:
+      return QPainter::RasterOp_NotSourceXorDestination;
+    case Rop2::kMergeNotPen:
+      return QPainter::RasterOp_NotSourceOrDestination;
+    case Rop2::kMergePenNot:
+      return QPainter::RasterOp_SourceOrNotDestination;
+    case Rop2::kMergePen:
+      return QPainter::RasterOp_SourceOrDestination;
   }
+  return QPainter::CompositionMode_SourceOver;
+}
+
+Qt::BrushStyle HatchPattern(HatchStyle hatch) {
+  switch (hatch) {
+    case HatchStyle::kHorizontal:
+      return Qt::HorPattern;
+    case HatchStyle::kVertical:
+      return Qt::VerPattern;
+    case HatchStyle::kFDiagonal:
+      return Qt::FDiagPattern;
+    case HatchStyle::kBDiagonal:
+      return Qt::BDiagPattern;
+    case HatchStyle::kCross:
+      return Qt::CrossPattern;
+    case HatchStyle::kDiagCross:
+      return Qt::DiagCrossPattern;
+  }
+  return Qt::HorPattern;
+}
+
+Qt::PenCapStyle CapStyle(std::uint32_t style) {
+  switch (static_cast<PenEndCap>(style & kPenEndCapMask)) {
+    case PenEndCap::kRound:
+      return Qt::RoundCap;
+    case PenEndCap::kSquare:
+      return Qt::SquareCap;
+    case PenEndCap::kFlat:
+      return Qt::FlatCap;
+  }
+  return Qt::FlatCap;  // undefined cap values
+}
+
+Qt::PenJoinStyle JoinStyle(std::uint32_t style) {
+  switch (static_cast<PenJoin>(style & kPenJoinMask)) {
+    case PenJoin::kRound:
+      return Qt::RoundJoin;
+    case PenJoin::kBevel:
+      return Qt::BevelJoin;
+    case PenJoin::kMiter:
+      return Qt::MiterJoin;
+  }
+  return Qt::MiterJoin;  // undefined join values
+}
+
+// Dash patterns of the line styles: geometric pens in units of their width,
+// cosmetic ones in device pixels. Solid and user styles have none here.
+QVector<qreal> StyleDashes(PenStyle style, bool geometric) {
+  switch (style) {
+    case PenStyle::kDash:
+      return geometric ? QVector<qreal>{3, 1} : QVector<qreal>{18, 6};
+    case PenStyle::kDot:
+      return geometric ? QVector<qreal>{1, 1} : QVector<qreal>{3, 3};
+    case PenStyle::kDashDot:
+      return geometric ? QVector<qreal>{3, 1, 1, 1}
+                       : QVector<qreal>{9, 6, 3, 6};
+    case PenStyle::kDashDotDot:
+      return geometric ? QVector<qreal>{3, 1, 1, 1, 1, 1}
+                       : QVector<qreal>{9, 3, 3, 3, 3, 3};
+    case PenStyle::kAlternate:
+      return geometric ? QVector<qreal>{} : QVector<qreal>{1, 1};
+    case PenStyle::kSolid:
+    case PenStyle::kNull:
+    case PenStyle::kInsideFrame:
+    case PenStyle::kUserStyle:
+      return {};
+  }
+  return {};
 }
 
 }  // namespace
+
+Qt::FillRule ToQtFillRule(PolygonFillMode mode) {
+  switch (mode) {
+    case PolygonFillMode::kAlternate:
+      return Qt::OddEvenFill;
+    case PolygonFillMode::kWinding:
+      return Qt::WindingFill;
+  }
+  return Qt::OddEvenFill;
+}
 
 Playback::Playback(const EmfDocument& document, QPainter& painter,
                    const QRectF& target)
     : document_(document),
       painter_(painter),
       target_(target),
-      glyph_budget_(kGlyphBudget) {
+      context_(document.header()),
+      glyph_budget_(kGlyphBudget),
+      fonts_(painter.device() ? painter.device()->logicalDpiY() : 96) {
   const QPaintDevice* device = painter.device();
   dpr_ = device ? device->devicePixelRatioF() : 1.0;
   if (!(dpr_ > 0) || !std::isfinite(dpr_)) dpr_ = 1;
@@ -169,40 +159,17 @@ Playback::Playback(const EmfDocument& document, QPainter& painter,
       painter.worldTransform() * QTransform::fromScale(dpr_, dpr_);
   device_scale_ = QTransform::fromScale(1 / dpr_, 1 / dpr_);
 
-  const EmfHeader& h = document.header();
-  // The frame in reference pixels places the picture; without a usable
-  // reference device, the bounds (already in reference pixels) stand in.
-  QRectF frame_px;
-  if (h.device_mm.cx > 0 && h.device_mm.cy > 0 && h.device_px.cx > 0 &&
-      h.device_px.cy > 0) {
-    const double sx = double(h.device_px.cx) / (h.device_mm.cx * 100.0);
-    const double sy = double(h.device_px.cy) / (h.device_mm.cy * 100.0);
-    frame_px = QRectF(QPointF(h.frame.left * sx, h.frame.top * sy),
-                      QPointF(h.frame.right * sx, h.frame.bottom * sy));
-    ref_px_per_mm_y_ = double(h.device_px.cy) / h.device_mm.cy;
-    reference_rect_ = QRect(0, 0, h.device_px.cx, h.device_px.cy);
-  }
-  if (frame_px.width() <= 0 || frame_px.height() <= 0) {
-    frame_px = QRectF(
-        QPointF(h.bounds.left, h.bounds.top),
-        QPointF(double(h.bounds.right) + 1, double(h.bounds.bottom) + 1));
-  }
-  if (frame_px.width() > 0 && frame_px.height() > 0 && !target.isEmpty()) {
-    base_ = QTransform::fromTranslate(-frame_px.left(), -frame_px.top()) *
-            QTransform::fromScale(target.width() / frame_px.width(),
-                                  target.height() / frame_px.height()) *
-            QTransform::fromTranslate(target.left(), target.top()) * to_device;
-  } else {
-    base_ = QTransform(0, 0, 0, 0, 0, 0);
-  }
-  reference_rect_ = reference_rect_.united(frame_px.toAlignedRect());
+  const PagePlacement placement =
+      PlacePage(document.header(), target, to_device);
+  base_ = placement.base;
+  reference_rect_ = placement.reference_rect;
+  default_em_ = placement.DefaultEm();
   target_device_ = to_device.mapRect(target).toAlignedRect();
   // A clip the caller set stays in force under every clip of the stream.
   if (painter.hasClipping()) caller_clip_ = to_device.map(painter.clipPath());
   blit_budget_ =
       kBlitBudgetPages *
       std::max(1.0, double(target_device_.width()) * target_device_.height());
-  objects_.resize(std::min<std::size_t>(h.handles, kMaxObjects));
 }
 
 PlayResult Playback::Run() {
@@ -233,100 +200,32 @@ void Playback::Fail(EmfErrorCode code) {
   if (!error_) error_ = EmfError{code, record_index_};
 }
 
-QColor Playback::ReadColor(const ByteView& r, std::uint64_t offset) const {
-  const std::uint32_t value = r.U32(offset);
-  if ((value >> 24) == 1)
-    return QColor::fromRgb(DefaultPaletteColor(value & 0xFFFF));
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 void Playback::PlayRecord(const EmfRecord& record) {
   const ByteView& r = record.bytes;
-  if (r.size() < FixedSize(record.type)) {
+  const auto type = static_cast<RecordType>(record.type);
+  if (r.size() < MinimumRecordSize(type)) {
     Fail(EmfErrorCode::kRecordTooShort);
     return;
+  }
+  std::optional<EmfErrorCode> error;
+  switch (context_.Apply(type, r, error)) {
+    case DeviceContext::Change::kNone:
+      break;
+    case DeviceContext::Change::kState:
+      if (error) Fail(*error);
+      return;
+    case DeviceContext::Change::kMapping:
+      full_.reset();
+      return;
+    case DeviceContext::Change::kRestored:
+      full_.reset();
+      clip_dirty_ = true;
+      return;
   }
   const auto point_at = [&](std::uint64_t offset) {
     return QPointF(r.I32(offset), r.I32(offset + 4));
   };
-  switch (static_cast<RecordType>(record.type)) {
-    case RecordType::kSetMapMode:
-      SetMapMode(r.U32(8));
-      break;
-    case RecordType::kSetWindowExtEx:
-      SetExtent(dc_.window_ext, r);
-      break;
-    case RecordType::kSetViewportExtEx:
-      SetExtent(dc_.viewport_ext, r);
-      break;
-    case RecordType::kSetWindowOrgEx:
-      dc_.window_org = point_at(8);
-      full_.reset();
-      break;
-    case RecordType::kSetViewportOrgEx:
-      dc_.viewport_org = point_at(8);
-      full_.reset();
-      break;
-    case RecordType::kSetWorldTransform:
-      SetWorld(ReadTransform(r, 8));
-      break;
-    case RecordType::kModifyWorldTransform:
-      ModifyWorld(r);
-      break;
-    case RecordType::kSaveDc:
-      SaveDc();
-      break;
-    case RecordType::kRestoreDc:
-      RestoreDc(r.I32(8));
-      break;
-    case RecordType::kSelectObject:
-      SelectObject(r.U32(8));
-      break;
-    case RecordType::kDeleteObject:
-      DeleteObject(r.U32(8));
-      break;
-    case RecordType::kCreatePen:
-      CreatePen(r);
-      break;
-    case RecordType::kExtCreatePen:
-      ExtCreatePen(r);
-      break;
-    case RecordType::kCreateBrushIndirect:
-      CreateBrush(r);
-      break;
-    case RecordType::kCreateMonoBrush:
-      CreateMonoBrush(r);
-      break;
-    case RecordType::kExtCreateFontIndirectW:
-      CreateFont(r);
-      break;
-    case RecordType::kSetBkMode:
-      dc_.bk_mode = r.U32(8);
-      break;
-    case RecordType::kSetBkColor:
-      dc_.bk_color = ReadColor(r, 8);
-      break;
-    case RecordType::kSetTextColor:
-      dc_.text_color = ReadColor(r, 8);
-      break;
-    case RecordType::kSetTextAlign:
-      dc_.text_align = r.U32(8);
-      break;
-    case RecordType::kSetPolyFillMode:
-      if (r.U32(8) == 1 || r.U32(8) == 2) dc_.fill_mode = r.U32(8);
-      break;
-    case RecordType::kSetRop2:
-      if (r.U32(8) >= 1 && r.U32(8) <= 16) dc_.rop2 = r.U32(8);
-      break;
-    case RecordType::kSetMiterLimit: {
-      // Windows writes a float where the published layout has an integer.
-      const float as_float = r.F32(8);
-      dc_.miter_limit =
-          (std::isfinite(as_float) && as_float >= 1 && as_float <= 1000)
-              ? as_float
-              : std::clamp<double>(r.U32(8), 1, 1000);
-      break;
-    }
+  switch (type) {
     case RecordType::kIntersectClipRect:
       IntersectClipRect(r);
       break;
@@ -394,9 +293,34 @@ void Playback::PlayRecord(const EmfRecord& record) {
     case RecordType::kStretchDiBits:
       StretchDiBits(r);
       break;
+    case RecordType::kExtTextOutA:
     case RecordType::kExtTextOutW:
-      ExtTextOut(r);
+      ExtTextOut(type, r);
       break;
+    // The device context took these.
+    case RecordType::kSetMapMode:
+    case RecordType::kSetWindowExtEx:
+    case RecordType::kSetViewportExtEx:
+    case RecordType::kSetWindowOrgEx:
+    case RecordType::kSetViewportOrgEx:
+    case RecordType::kSetWorldTransform:
+    case RecordType::kModifyWorldTransform:
+    case RecordType::kSaveDc:
+    case RecordType::kRestoreDc:
+    case RecordType::kSelectObject:
+    case RecordType::kDeleteObject:
+    case RecordType::kCreatePen:
+    case RecordType::kExtCreatePen:
+    case RecordType::kCreateBrushIndirect:
+    case RecordType::kCreateMonoBrush:
+    case RecordType::kExtCreateFontIndirectW:
+    case RecordType::kSetBkMode:
+    case RecordType::kSetBkColor:
+    case RecordType::kSetTextColor:
+    case RecordType::kSetTextAlign:
+    case RecordType::kSetPolyFillMode:
+    case RecordType::kSetRop2:
+    case RecordType::kSetMiterLimit:
     case RecordType::kHeader:
     case RecordType::kEof:
     case RecordType::kGdiComment:  // EMF+ and public comments: by size
@@ -408,66 +332,8 @@ void Playback::PlayRecord(const EmfRecord& record) {
 
 // --- Mapping -------------------------------------------------------------
 
-void Playback::SetMapMode(std::uint32_t mode) {
-  if (mode < kMapModeText || mode > kMapModeAnisotropic) return;
-  if (mode == kMapModeText) {
-    dc_.window_ext = dc_.viewport_ext = QSizeF(1, 1);
-  }
-  dc_.map_mode = mode;
-  full_.reset();
-}
-
-void Playback::SetExtent(QSizeF& extent, const ByteView& r) {
-  // Extents count only in the two scalable modes; zero is refused.
-  if (dc_.map_mode != kMapModeIsotropic && dc_.map_mode != kMapModeAnisotropic)
-    return;
-  const std::int32_t cx = r.I32(8);
-  const std::int32_t cy = r.I32(12);
-  if (cx == 0 || cy == 0) return;
-  extent = QSizeF(cx, cy);
-  full_.reset();
-}
-
-QTransform Playback::WindowToViewport() const {
-  double sx = 1;
-  double sy = 1;
-  const EmfHeader& h = document_.header();
-  switch (dc_.map_mode) {
-    case kMapModeIsotropic:
-    case kMapModeAnisotropic:
-      sx = dc_.viewport_ext.width() / dc_.window_ext.width();
-      sy = dc_.viewport_ext.height() / dc_.window_ext.height();
-      if (dc_.map_mode == kMapModeIsotropic) {
-        const double s = std::min(std::abs(sx), std::abs(sy));
-        sx = std::copysign(s, sx);
-        sy = std::copysign(s, sy);
-      }
-      break;
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6: {
-      // Fixed physical units; y grows upwards.
-      static constexpr double kUnitsPerMm[] = {10, 100, 100 / 25.4, 1000 / 25.4,
-                                               1440 / 25.4};
-      const double units = kUnitsPerMm[dc_.map_mode - 2];
-      if (h.device_mm.cx > 0 && h.device_mm.cy > 0) {
-        sx = h.device_px.cx / (h.device_mm.cx * units);
-        sy = -h.device_px.cy / (h.device_mm.cy * units);
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return QTransform(sx, 0, 0, sy,
-                    dc_.viewport_org.x() - dc_.window_org.x() * sx,
-                    dc_.viewport_org.y() - dc_.window_org.y() * sy);
-}
-
 const QTransform& Playback::Full() {
-  if (!full_) full_ = dc_.world * WindowToViewport() * base_;
+  if (!full_) full_ = dc_.mapping.ToReference() * base_;
   return *full_;
 }
 
@@ -498,58 +364,12 @@ QRectF Playback::SnapRect(const QRectF& device) const {
   return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
-void Playback::SetWorld(const QTransform& world) {
-  if (!IsUsableTransform(world)) return;
-  dc_.world = world;
-  full_.reset();
-}
-
-void Playback::ModifyWorld(const ByteView& r) {
-  const QTransform x = ReadTransform(r, 8);
-  switch (r.U32(32)) {
-    case 1:
-      SetWorld(QTransform());
-      break;
-    case 2:
-      if (IsUsableTransform(x)) SetWorld(x * dc_.world);
-      break;
-    case 3:
-      if (IsUsableTransform(x)) SetWorld(dc_.world * x);
-      break;
-    case 4:
-      SetWorld(x);
-      break;
-    default:
-      break;
-  }
-}
-
-void Playback::SaveDc() {
-  if (saved_.size() >= kMaxSaveDepth) return;
-  saved_.push_back(dc_);
-}
-
-void Playback::RestoreDc(std::int32_t which) {
-  const auto depth = static_cast<std::int64_t>(saved_.size());
-  std::int64_t index = -1;  // into saved_
-  if (which < 0) {
-    index = depth + which;
-  } else if (which > 0) {
-    index = std::int64_t{which} - 1;
-  }
-  if (which == 0 || index < 0 || index >= depth) return;
-  dc_ = saved_[static_cast<std::size_t>(index)];
-  saved_.resize(static_cast<std::size_t>(index));
-  full_.reset();
-  clip_dirty_ = true;
-}
-
 // --- Clipping ------------------------------------------------------------
 
 void Playback::IntersectClipRect(const ByteView& r) {
   const QRectF logical(QPointF(r.I32(8), r.I32(12)),
                        QPointF(r.I32(16), r.I32(20)));
-  const QTransform to_ref = dc_.world * WindowToViewport();
+  const QTransform to_ref = dc_.mapping.ToReference();
   const ClipRegion clip =
       (to_ref.m12() == 0 && to_ref.m21() == 0)
           ? ClipRegion::FromRect(to_ref.mapRect(logical))
@@ -561,11 +381,11 @@ void Playback::IntersectClipRect(const ByteView& r) {
 
 void Playback::ExtSelectClipRgn(const ByteView& r) {
   const std::uint32_t cb = r.U32(8);
-  const std::uint32_t mode = r.U32(12);
-  if (mode < 1 || mode > 5) return;
+  const std::optional<RegionMode> mode = ToRegionMode(r.U32(12));
+  if (!mode) return;
   if (cb == 0) {
     // Only a copy can go without data, and it removes the clip.
-    if (mode == 5) {
+    if (*mode == RegionMode::kCopy) {
       dc_.clip = ClipRegion::None();
       clip_dirty_ = true;
     }
@@ -593,8 +413,7 @@ void Playback::ExtSelectClipRgn(const ByteView& r) {
     rects += rect;
   }
   const ClipRegion region = ClipRegion::FromRegion(rects);
-  dc_.clip.Combine(region, static_cast<ClipRegion::Mode>(mode),
-                   reference_rect_);
+  dc_.clip.Combine(region, *mode, reference_rect_);
   clip_dirty_ = true;
 }
 
@@ -622,147 +441,6 @@ void Playback::ApplyClip() {
   if (caller_clip_) painter_.setClipPath(*caller_clip_, Qt::IntersectClip);
 }
 
-// --- Objects -------------------------------------------------------------
-
-void Playback::StoreObject(std::uint32_t slot, GdiObject object) {
-  if (slot == 0 || slot >= kMaxObjects) return;
-  if (slot >= objects_.size()) objects_.resize(slot + 1);
-  objects_[slot] = std::move(object);
-}
-
-void Playback::SelectObject(std::uint32_t index) {
-  if (index & kStockObjectFlag) {
-    const std::uint32_t n = index & ~kStockObjectFlag;
-    static const QColor kBrushGreys[] = {Qt::white, QColor(0xC0, 0xC0, 0xC0),
-                                         QColor(0x80, 0x80, 0x80),
-                                         QColor(0x40, 0x40, 0x40), Qt::black};
-    if (n <= 4) {
-      dc_.brush = GdiBrush{GdiBrush::Kind::kSolid, kBrushGreys[n], 0, {}};
-    } else if (n == 5) {
-      dc_.brush = GdiBrush{GdiBrush::Kind::kNull, Qt::white, 0, {}};
-    } else if (n == 6 || n == 7 || n == 19) {
-      dc_.pen =
-          GdiPen{0, 0, n == 6 ? QColor(Qt::white) : QColor(Qt::black), {}};
-    } else if (n == 8) {
-      dc_.pen = GdiPen{5, 0, Qt::black, {}};
-    } else if ((n >= 10 && n <= 14) || n == 16 || n == 17) {
-      dc_.font = std::make_shared<const GdiFont>();
-    } else if (n == 18) {
-      dc_.brush = GdiBrush{};
-    }
-    return;
-  }
-  if (index == 0 || index >= objects_.size() || !objects_[index]) return;
-  const GdiObject& object = *objects_[index];
-  if (const auto* pen = std::get_if<GdiPen>(&object)) {
-    dc_.pen = *pen;
-  } else if (const auto* brush = std::get_if<GdiBrush>(&object)) {
-    dc_.brush = *brush;
-  } else if (const auto* font =
-                 std::get_if<std::shared_ptr<const GdiFont>>(&object)) {
-    dc_.font = *font;
-  }
-}
-
-void Playback::DeleteObject(std::uint32_t index) {
-  // The selected value was copied into the state, so drawing is unchanged.
-  if (index & kStockObjectFlag) return;
-  if (index < objects_.size()) objects_[index].reset();
-}
-
-void Playback::CreatePen(const ByteView& r) {
-  GdiPen pen;
-  pen.style = r.U32(12) & 0xF;
-  const std::int32_t width = r.I32(16);
-  pen.color = ReadColor(r, 24);
-  // A width above one is in logical units, which makes the pen geometric.
-  if (width > 1) {
-    pen.width = width;
-    pen.style |= 0x10000;
-  }
-  StoreObject(r.U32(8), pen);
-}
-
-void Playback::ExtCreatePen(const ByteView& r) {
-  GdiPen pen;
-  pen.style = r.U32(28);
-  pen.color = ReadColor(r, 40);
-  if (r.U32(36) == 1) pen.style = (pen.style & ~0xFu) | 5;  // BS_NULL
-  if (pen.IsGeometric()) pen.width = r.U32(32);
-  const std::uint32_t entries = r.U32(48);
-  if (entries > kMaxPenEntries || !r.Contains(52, std::uint64_t{entries} * 4)) {
-    Fail(EmfErrorCode::kBadCount);
-    return;
-  }
-  if ((pen.style & 0xF) == 7) {
-    for (std::uint32_t i = 0; i < entries; ++i) {
-      pen.user_dashes.push_back(r.U32(52 + 4 * i));
-    }
-  }
-  StoreObject(r.U32(8), pen);
-}
-
-void Playback::CreateBrush(const ByteView& r) {
-  GdiBrush brush;
-  const std::uint32_t style = r.U32(12);
-  brush.color = ReadColor(r, 16);
-  brush.hatch = r.U32(20);
-  if (style == 1) {
-    brush.kind = GdiBrush::Kind::kNull;
-  } else if (style == 2 && brush.hatch <= 5) {
-    brush.kind = GdiBrush::Kind::kHatched;
-  }
-  StoreObject(r.U32(8), brush);
-}
-
-void Playback::CreateMonoBrush(const ByteView& r) {
-  const std::uint32_t off_bmi = r.U32(16);
-  const std::uint32_t cb_bmi = r.U32(20);
-  const std::uint32_t off_bits = r.U32(24);
-  const std::uint32_t cb_bits = r.U32(28);
-  if (!r.Contains(off_bmi, cb_bmi) || !r.Contains(off_bits, cb_bits)) {
-    Fail(EmfErrorCode::kFieldOutsideRecord);
-    return;
-  }
-  const DecodedDib dib =
-      DecodeDib(r.Sub(off_bmi, cb_bmi), r.Sub(off_bits, cb_bits), 0, true);
-  if (dib.status == DibStatus::kMalformed) {
-    Fail(EmfErrorCode::kBadBitmap);
-    return;
-  }
-  GdiBrush brush;
-  if (dib.status == DibStatus::kOk &&
-      dib.image.format() == QImage::Format_Mono) {
-    brush.kind = GdiBrush::Kind::kPattern;
-    brush.pattern = std::make_shared<const QImage>(dib.image);
-  } else {
-    brush.kind = GdiBrush::Kind::kNull;
-  }
-  StoreObject(r.U32(8), brush);
-}
-
-void Playback::CreateFont(const ByteView& r) {
-  auto font = std::make_shared<GdiFont>();
-  font->height = r.I32(12);
-  font->width = r.I32(16);
-  font->escapement = r.I32(20);
-  font->weight = r.I32(28);
-  if (font->weight <= 0 || font->weight > 1000) font->weight = 400;
-  font->italic = r.U8(32) != 0;
-  font->underline = r.U8(33) != 0;
-  font->strike_out = r.U8(34) != 0;
-  font->charset = r.U8(35);
-  std::u16string face;
-  for (int i = 0; i < 32; ++i) {
-    const char16_t c = r.U16(40 + 2 * i);
-    if (c == 0) break;
-    face.push_back(c);
-  }
-  font->face = QString::fromStdU16String(face);
-  font->face_info = LookupFace(font->face, font->charset);
-  StoreObject(r.U32(8), std::shared_ptr<const GdiFont>(std::move(font)));
-}
-
 // --- Pens, brushes, shapes -------------------------------------------------
 
 QBrush Playback::MakeBrush(const GdiBrush& brush) const {
@@ -772,11 +450,7 @@ QBrush Playback::MakeBrush(const GdiBrush& brush) const {
     case GdiBrush::Kind::kSolid:
       return QBrush(brush.color);
     case GdiBrush::Kind::kHatched: {
-      static constexpr Qt::BrushStyle kHatches[] = {
-          Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
-          Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-      QBrush hatched(brush.color,
-                     kHatches[std::min<std::uint32_t>(brush.hatch, 5)]);
+      QBrush hatched(brush.color, HatchPattern(brush.hatch));
       hatched.setTransform(QTransform::fromScale(dpr_, dpr_));
       return hatched;
     }
@@ -795,67 +469,28 @@ QPen Playback::MakePen() {
   const GdiPen& gdi = dc_.pen;
   if (gdi.IsNull()) return Qt::NoPen;
   QPen pen(gdi.color);
-  const std::uint32_t style = gdi.style & 0xF;
-  QVector<qreal> dashes;
+  const PenStyle style = ToPenStyle(gdi.style).value_or(PenStyle::kSolid);
+  const bool user = style == PenStyle::kUserStyle;
+  QVector<qreal> dashes = StyleDashes(style, gdi.IsGeometric());
   if (gdi.IsGeometric()) {
     const QTransform& t = Full();
     const double scale =
         std::sqrt(std::abs(t.m11() * t.m22() - t.m12() * t.m21()));
     pen.setWidthF(std::clamp(gdi.width * scale, 1.0, 4096.0));
-    static constexpr Qt::PenCapStyle kCaps[] = {Qt::RoundCap, Qt::SquareCap,
-                                                Qt::FlatCap};
-    static constexpr Qt::PenJoinStyle kJoins[] = {Qt::RoundJoin, Qt::BevelJoin,
-                                                  Qt::MiterJoin};
-    pen.setCapStyle(kCaps[std::min<std::uint32_t>((gdi.style >> 8) & 0xF, 2)]);
-    pen.setJoinStyle(
-        kJoins[std::min<std::uint32_t>((gdi.style >> 12) & 0xF, 2)]);
+    pen.setCapStyle(CapStyle(gdi.style));
+    pen.setJoinStyle(JoinStyle(gdi.style));
     // GDI's limit is the miter length over the width; Qt's is half that.
     pen.setMiterLimit(dc_.miter_limit / 2);
-    switch (style) {
-      case 1:
-        dashes = {3, 1};
-        break;
-      case 2:
-        dashes = {1, 1};
-        break;
-      case 3:
-        dashes = {3, 1, 1, 1};
-        break;
-      case 4:
-        dashes = {3, 1, 1, 1, 1, 1};
-        break;
-      case 7:
-        for (double d : gdi.user_dashes) {
-          dashes.push_back(std::max(0.01, d * scale / pen.widthF()));
-        }
-        break;
-      default:
-        break;
+    if (user) {
+      for (double d : gdi.user_dashes) {
+        dashes.push_back(std::max(0.01, d * scale / pen.widthF()));
+      }
     }
   } else {
     pen.setWidthF(0);  // one device pixel
     pen.setCapStyle(Qt::FlatCap);
-    switch (style) {
-      case 1:
-        dashes = {18, 6};
-        break;
-      case 2:
-        dashes = {3, 3};
-        break;
-      case 3:
-        dashes = {9, 6, 3, 6};
-        break;
-      case 4:
-        dashes = {9, 3, 3, 3, 3, 3};
-        break;
-      case 8:
-        dashes = {1, 1};
-        break;
-      case 7:
-        for (double d : gdi.user_dashes) dashes.push_back(std::max(1.0, d));
-        break;
-      default:
-        break;
+    if (user) {
+      for (double d : gdi.user_dashes) dashes.push_back(std::max(1.0, d));
     }
   }
   if (dashes.size() >= 2 && dashes.size() % 2 == 0) pen.setDashPattern(dashes);
@@ -864,17 +499,18 @@ QPen Playback::MakePen() {
 
 void Playback::PrepareShape(bool with_pen, bool with_brush) {
   ApplyClip();
-  const bool raster_op = dc_.rop2 != 13;
+  const bool raster_op = dc_.rop2 != Rop2::kCopyPen;
   painter_.setRenderHint(QPainter::Antialiasing, !raster_op);
   painter_.setCompositionMode(Rop2Mode(dc_.rop2));
-  painter_.setBackgroundMode(dc_.bk_mode == kOpaque ? Qt::OpaqueMode
-                                                    : Qt::TransparentMode);
+  painter_.setBackgroundMode(dc_.bk_mode == BackgroundMode::kOpaque
+                                 ? Qt::OpaqueMode
+                                 : Qt::TransparentMode);
   painter_.setBackground(dc_.bk_color);
   QPen pen = with_pen ? MakePen() : QPen(Qt::NoPen);
   QBrush brush = with_brush ? MakeBrush(dc_.brush) : QBrush(Qt::NoBrush);
   // R2_BLACK and R2_WHITE draw in a fixed colour whatever the objects say.
-  if (dc_.rop2 == 1 || dc_.rop2 == 16) {
-    const QColor fixed = dc_.rop2 == 1 ? Qt::black : Qt::white;
+  if (dc_.rop2 == Rop2::kBlack || dc_.rop2 == Rop2::kWhite) {
+    const QColor fixed = dc_.rop2 == Rop2::kBlack ? Qt::black : Qt::white;
     if (pen.style() != Qt::NoPen) pen.setColor(fixed);
     if (brush.style() != Qt::NoBrush) brush = QBrush(fixed);
   }
@@ -901,18 +537,17 @@ void Playback::DrawShape(const QPolygonF& logical, bool closed, bool fill) {
 
 void Playback::DrawPolyPolygon(const std::vector<QPolygonF>& logical,
                                bool closed, bool fill) {
-  if (dc_.rop2 == 11 || logical.empty()) return;  // R2_NOP
+  if (dc_.rop2 == Rop2::kNop || logical.empty()) return;
   std::vector<QPolygonF> device;
   device.reserve(logical.size());
   for (const QPolygonF& poly : logical) device.push_back(Map(poly));
   if (fill && dc_.brush.kind != GdiBrush::Kind::kNull) {
     PrepareShape(false, true);
     if (device.size() == 1) {
-      painter_.drawPolygon(
-          device[0], dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+      painter_.drawPolygon(device[0], ToQtFillRule(dc_.fill_mode));
     } else {
       QPainterPath path;
-      path.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+      path.setFillRule(ToQtFillRule(dc_.fill_mode));
       for (const QPolygonF& poly : device) {
         path.addPolygon(poly);
         path.closeSubpath();

@@ -18,12 +18,17 @@
 
 #include "emf/byte_view.h"
 #include "emf/dc_state.h"
+#include "emf/device_context.h"
 #include "emf/emf_document.h"
 #include "emf/emf_player.h"
 #include "emf/font_faces.h"
 #include "emf/gdi_objects.h"
+#include "emf/real_fonts.h"
+#include "emf/text_layout.h"
 
 namespace tessaly::emf {
+
+Qt::FillRule ToQtFillRule(PolygonFillMode mode);
 
 // All drawing happens in device pixels of the painter's device: the painter's
 // world transform is set to undo the device pixel ratio, and every point is
@@ -36,36 +41,12 @@ class Playback {
   PlayResult Run();
 
  private:
-  // A realised font: the Qt font and raw font at one device pixel size.
-  struct RealFont {
-    QFont font;
-    QRawFont raw;
-    FaceInfo face;
-    double em = 0;  // device pixels
-  };
-
   void PlayRecord(const EmfRecord& record);
   void Fail(EmfErrorCode code);
 
-  // State records.
-  void SetMapMode(std::uint32_t mode);
-  void SetExtent(QSizeF& extent, const ByteView& r);
-  void SetWorld(const QTransform& world);
-  void ModifyWorld(const ByteView& r);
-  void SaveDc();
-  void RestoreDc(std::int32_t which);
+  // Clipping.
   void IntersectClipRect(const ByteView& r);
   void ExtSelectClipRgn(const ByteView& r);
-
-  // Objects.
-  void StoreObject(std::uint32_t slot, GdiObject object);
-  void SelectObject(std::uint32_t index);
-  void DeleteObject(std::uint32_t index);
-  void CreatePen(const ByteView& r);
-  void ExtCreatePen(const ByteView& r);
-  void CreateBrush(const ByteView& r);
-  void CreateMonoBrush(const ByteView& r);
-  void CreateFont(const ByteView& r);
 
   // Shapes and path brackets (playback_path.cpp).
   enum class PolyKind { kPolygon, kPolyline, kPolylineTo, kBezier, kBezierTo };
@@ -91,11 +72,11 @@ class Playback {
                       const QRectF& logical_dest, std::uint32_t rop);
 
   // Text (playback_text.cpp).
-  void ExtTextOut(const ByteView& r);
-  const RealFont& Realise(const GdiFont& font, double em);
+  void ExtTextOut(RecordType type, const ByteView& r);
+  void DrawGlyphs(const TextRecord& text, const TextLayout& layout,
+                  const RealFont& real, const QVector<quint32>& glyphs);
 
   // Mapping and painter set-up.
-  QTransform WindowToViewport() const;
   const QTransform& Full();
   QPointF Map(const QPointF& logical);
   QPolygonF Map(const QPolygonF& logical);
@@ -105,7 +86,6 @@ class Playback {
   void PrepareShape(bool with_pen, bool with_brush);
   QPen MakePen();
   QBrush MakeBrush(const GdiBrush& brush) const;
-  QColor ReadColor(const ByteView& r, std::uint64_t offset) const;
 
   const EmfDocument& document_;
   QPainter& painter_;
@@ -116,12 +96,11 @@ class Playback {
   QTransform base_;          // reference px -> device px
   QRect target_device_;      // output bounds in device px
   std::optional<QPainterPath> caller_clip_;  // device px
-  QRect reference_rect_;  // the reference device, for "no clip" combines
-  double ref_px_per_mm_y_ = 1;
+  QRect reference_rect_;    // the reference device, for "no clip" combines
+  double default_em_ = 16;  // device px
 
-  DcState dc_;
-  std::vector<DcState> saved_;
-  std::vector<std::optional<GdiObject>> objects_;
+  DeviceContext context_;
+  DcState& dc_ = context_.state();
 
   std::optional<QTransform> full_;  // cached World * WinToVp * base_
   QPainterPath path_;               // device px
@@ -133,7 +112,7 @@ class Playback {
   std::int64_t glyph_budget_;
   double blit_budget_;
 
-  QHash<QString, RealFont> fonts_;
+  RealFonts fonts_;
 };
 
 }  // namespace tessaly::emf

@@ -11,13 +11,6 @@ namespace tessaly::emf {
 
 namespace {
 
-constexpr std::uint32_t kBlackness = 0x00000042;
-constexpr std::uint32_t kWhiteness = 0x00FF0062;
-constexpr std::uint32_t kDstInvert = 0x00550009;
-constexpr std::uint32_t kPatInvert = 0x005A0049;
-constexpr std::uint32_t kNop = 0x00AA0029;
-constexpr std::uint32_t kMergeCopy = 0x00C000CA;
-
 // Whether a ternary raster operation reads the source: its truth table
 // (bits 16-23, indexed by P<<2 | S<<1 | D) differs between S = 0 and S = 1.
 bool UsesSource(std::uint32_t rop) {
@@ -25,25 +18,37 @@ bool UsesSource(std::uint32_t rop) {
   return ((table >> 2) & 0x33) != (table & 0x33);
 }
 
+// How a bitmap combines with the destination; the brush-only and constant
+// operations never get here, and codes we do not know are drawn as copies.
 QPainter::CompositionMode SourceMode(std::uint32_t rop) {
-  switch (rop) {
-    case 0x008800C6:
+  const std::optional<Rop3> known = ToRop3(rop);
+  if (!known) return QPainter::CompositionMode_SourceOver;
+  switch (*known) {
+    case Rop3::kSrcAnd:
       return QPainter::RasterOp_SourceAndDestination;
-    case 0x00EE0086:
+    case Rop3::kSrcPaint:
       return QPainter::RasterOp_SourceOrDestination;
-    case 0x00660046:
+    case Rop3::kSrcInvert:
       return QPainter::RasterOp_SourceXorDestination;
-    case 0x00330008:
+    case Rop3::kNotSrcCopy:
       return QPainter::RasterOp_NotSource;
-    case 0x00440328:
+    case Rop3::kSrcErase:
       return QPainter::RasterOp_SourceAndNotDestination;
-    case 0x001100A6:
+    case Rop3::kNotSrcErase:
       return QPainter::RasterOp_NotSourceAndNotDestination;
-    case 0x00BB0226:
+    case Rop3::kMergePaint:
       return QPainter::RasterOp_NotSourceOrDestination;
-    default:
+    case Rop3::kSrcCopy:
+    case Rop3::kMergeCopy:
+    case Rop3::kBlackness:
+    case Rop3::kWhiteness:
+    case Rop3::kDstInvert:
+    case Rop3::kPatInvert:
+    case Rop3::kPatCopy:
+    case Rop3::kNoOp:
       return QPainter::CompositionMode_SourceOver;
   }
+  return QPainter::CompositionMode_SourceOver;
 }
 
 }  // namespace
@@ -66,30 +71,43 @@ std::optional<QImage> Playback::ReadBitmap(
 }
 
 void Playback::FillByRop(const QRectF& logical, std::uint32_t rop) {
-  if (rop == kNop || logical.isEmpty()) return;
+  const std::optional<Rop3> known = ToRop3(rop);
+  if (known == Rop3::kNoOp || logical.isEmpty()) return;
   ApplyClip();
   QBrush brush = MakeBrush(dc_.brush);
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  switch (rop) {
-    case kBlackness:
+  // PATCOPY and codes we do not know paint the brush.
+  switch (known.value_or(Rop3::kPatCopy)) {
+    case Rop3::kBlackness:
       brush = QBrush(Qt::black);
       break;
-    case kWhiteness:
+    case Rop3::kWhiteness:
       brush = QBrush(Qt::white);
       break;
-    case kDstInvert:
+    case Rop3::kDstInvert:
       brush = QBrush(Qt::black);
       painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
       break;
-    case kPatInvert:
+    case Rop3::kPatInvert:
       painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
       break;
-    default:  // PATCOPY and the rest: the brush
+    case Rop3::kPatCopy:
+    case Rop3::kNoOp:
+    case Rop3::kNotSrcErase:
+    case Rop3::kNotSrcCopy:
+    case Rop3::kSrcErase:
+    case Rop3::kSrcInvert:
+    case Rop3::kSrcAnd:
+    case Rop3::kMergePaint:
+    case Rop3::kMergeCopy:
+    case Rop3::kSrcCopy:
+    case Rop3::kSrcPaint:
       break;
   }
   if (brush.style() == Qt::NoBrush) return;
-  painter_.setBackgroundMode(dc_.bk_mode == kOpaque ? Qt::OpaqueMode
-                                                    : Qt::TransparentMode);
+  painter_.setBackgroundMode(dc_.bk_mode == BackgroundMode::kOpaque
+                                 ? Qt::OpaqueMode
+                                 : Qt::TransparentMode);
   painter_.setBackground(dc_.bk_color);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   if (FullIsAxisAligned()) {
@@ -110,9 +128,10 @@ void Playback::FillByRop(const QRectF& logical, std::uint32_t rop) {
 
 void Playback::DrawImageByRop(const QImage& image, const QRectF& source,
                               const QRectF& logical_dest, std::uint32_t rop) {
-  if (rop == kNop || image.isNull() || source.isEmpty()) return;
+  const std::optional<Rop3> known = ToRop3(rop);
+  if (known == Rop3::kNoOp || image.isNull() || source.isEmpty()) return;
   ApplyClip();
-  if (rop == kMergeCopy && dc_.brush.kind == GdiBrush::Kind::kSolid) {
+  if (known == Rop3::kMergeCopy && dc_.brush.kind == GdiBrush::Kind::kSolid) {
     // Source AND brush, then copied.
     QImage merged = image.copy(source.toAlignedRect());
     const QRgb mask = dc_.brush.color.rgb() | 0xFF000000;
@@ -121,7 +140,7 @@ void Playback::DrawImageByRop(const QImage& image, const QRectF& source,
       for (int x = 0; x < merged.width(); ++x) line[x] &= mask;
     }
     DrawImageByRop(merged, QRectF(QPointF(0, 0), merged.size()), logical_dest,
-                   kSrcCopy);
+                   static_cast<std::uint32_t>(Rop3::kSrcCopy));
     return;
   }
   painter_.setCompositionMode(SourceMode(rop));

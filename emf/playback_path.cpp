@@ -88,10 +88,10 @@ void Playback::AddFigure(const QPolygonF& logical, PolyKind kind) {
 
 void Playback::DrawDevicePath(const QPainterPath& device, bool stroke,
                               bool fill) {
-  if (dc_.rop2 == 11 || device.isEmpty()) return;
+  if (dc_.rop2 == Rop2::kNop || device.isEmpty()) return;
   if (fill && dc_.brush.kind != GdiBrush::Kind::kNull) {
     QPainterPath filled = device;
-    filled.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+    filled.setFillRule(ToQtFillRule(dc_.fill_mode));
     PrepareShape(false, true);
     painter_.drawPath(filled);
   }
@@ -134,15 +134,14 @@ void Playback::PathRecord(std::uint32_t type, const ByteView& r) {
       path_ = QPainterPath();
       return;
     case RecordType::kSelectClipPath: {
-      const std::uint32_t mode = r.U32(8);
+      const std::optional<RegionMode> mode = ToRegionMode(r.U32(8));
       path_open_ = false;
-      if (mode >= 1 && mode <= 5 && base_.isInvertible()) {
+      if (mode && base_.isInvertible()) {
         QPainterPath region = base_.inverted().map(path_);
-        region.setFillRule(dc_.fill_mode == 2 ? Qt::WindingFill
-                                              : Qt::OddEvenFill);
+        region.setFillRule(ToQtFillRule(dc_.fill_mode));
         dc_.clip.Combine(
-            ClipRegion::FromPath(region.simplified(), reference_rect_),
-            static_cast<ClipRegion::Mode>(mode), reference_rect_);
+            ClipRegion::FromPath(region.simplified(), reference_rect_), *mode,
+            reference_rect_);
         clip_dirty_ = true;
       }
       path_ = QPainterPath();

@@ -1,5 +1,5 @@
-// EXTTEXTOUTW: text runs placed by their dx arrays, drawn upright per glyph
-// position with the substitute fonts.
+// EXTTEXTOUTW/A: parsed and laid out (text_layout.h), then drawn upright
+// per glyph position with the substitute fonts.
 #include <QGlyphRun>
 #include <QPainterPath>
 #include <algorithm>
@@ -14,72 +14,31 @@ namespace tessaly::emf {
 
 namespace {
 
-constexpr std::uint32_t kMaxChars = 65536;
 constexpr double kMaxEm = 2048;  // device px
 constexpr double kMaxCachedEm = 256;
 
-double Length(const QPointF& v) { return std::hypot(v.x(), v.y()); }
-
-// Keeps runs with absurd advances inside what the rasteriser handles.
-QPointF Clamped(const QPointF& p) {
-  constexpr double kMax = 1e7;
-  return {std::clamp(p.x(), -kMax, kMax), std::clamp(p.y(), -kMax, kMax)};
-}
-
 }  // namespace
 
-const Playback::RealFont& Playback::Realise(const GdiFont& gdi, double em) {
-  const double quantised = std::round(em * 16) / 16;
-  const QString key = gdi.face + QChar(u'|') + QString::number(gdi.weight) +
-                      QChar(gdi.italic ? u'i' : u'r') +
-                      QString::number(gdi.charset) + QChar(u'|') +
-                      QString::number(quantised);
-  auto it = fonts_.find(key);
-  if (it != fonts_.end()) return *it;
-
-  RealFont real;
-  real.face = gdi.face_info;
-  real.em = std::max(quantised, 1.0 / 16);
-  real.font.setFamilies(real.face.families);
-  // Point sizes keep fractions that pixel sizes would round away; the
-  // painter draws text in device pixels at the device's logical DPI.
-  const int dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
-  real.font.setPointSizeF(real.em * 72.0 / (dpi > 0 ? dpi : 96));
-  real.font.setWeight(
-      static_cast<QFont::Weight>(std::clamp(gdi.weight, 100, 900)));
-  real.font.setItalic(gdi.italic);
-  real.font.setHintingPreference(QFont::PreferNoHinting);
-  real.raw = QRawFont::fromFont(real.font);
-  if (real.raw.isValid()) real.raw.setPixelSize(real.em);
-  return *fonts_.insert(key, real);
-}
-
-void Playback::ExtTextOut(const ByteView& r) {
-  const std::uint32_t graphics_mode = r.U32(24);
-  QPointF reference(r.I32(36), r.I32(40));
-  const std::uint32_t count = r.U32(44);
-  const std::uint32_t off_string = r.U32(48);
-  const std::uint32_t options = r.U32(52);
-  const bool has_rect = (options & kEtoNoRect) == 0;
-  const QRectF rect(QPointF(r.I32(56), r.I32(60)),
-                    QPointF(r.I32(64), r.I32(68)));
-  const std::uint32_t off_dx = has_rect ? r.U32(72) : r.U32(56);
-  const bool pdy = (options & kEtoPdy) != 0;
-
-  if (count > kMaxChars || !r.Contains(off_string, std::uint64_t{count} * 2)) {
-    Fail(EmfErrorCode::kFieldOutsideRecord);
+void Playback::ExtTextOut(RecordType type, const ByteView& r) {
+  const GdiFont& gdi = *dc_.font;
+  auto parsed = ParseTextRecord(type, r, gdi.charset);
+  if (const auto* error = std::get_if<EmfErrorCode>(&parsed)) {
+    Fail(*error);
     return;
   }
-  glyph_budget_ -= count;
+  const TextRecord& record = std::get<TextRecord>(parsed);
+  const std::size_t count = record.text.size();
+  glyph_budget_ -= static_cast<std::int64_t>(count);
   if (glyph_budget_ < 0) {
     Fail(EmfErrorCode::kBudgetExceeded);
     return;
   }
   ApplyClip();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  const bool rect_usable = has_rect && rect.width() > 0 && rect.height() > 0;
-
-  if (rect_usable && (options & kEtoOpaque)) {
+  const bool rect_usable =
+      record.rect && record.rect->width() > 0 && record.rect->height() > 0;
+  const QRectF rect = record.rect.value_or(QRectF());
+  if (rect_usable && Has(record.options, TextOption::kOpaque)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     if (FullIsAxisAligned()) {
       painter_.fillRect(
@@ -91,156 +50,67 @@ void Playback::ExtTextOut(const ByteView& r) {
       painter_.drawPolygon(Map(QPolygonF(rect)));
     }
   }
-  if (count == 0 || (options & kEtoGlyphIndex))
-    return;  // ids of a font we lack
+  // FIXME: glyph indexes of the recording font cannot be mapped to
+  // characters without that font, so such text is left out.
+  if (count == 0 || Has(record.options, TextOption::kGlyphIndex)) return;
 
-  std::u16string text(count, u'\0');
-  for (std::uint32_t i = 0; i < count; ++i) text[i] = r.U16(off_string + 2 * i);
+  const TextSetting setting{Full(), dc_.text_align, dc_.current_position,
+                            default_em_, kMaxEm * dpr_};
+  const double em = TextEm(gdi, setting);
+  if (em <= 0) return;
+  const RealFont& real = fonts_.Get(gdi, em);
 
-  // Advances (and vertical moves with PDY) in logical units; without a
-  // usable dx array the substitute font's own advances count.
-  std::vector<double> dx(count, 0);
-  std::vector<double> dy(count, 0);
-  const std::uint64_t stride = pdy ? 8 : 4;
-  const bool has_dx =
-      off_dx != 0 && r.Contains(off_dx, std::uint64_t{count} * stride);
-  if (has_dx) {
-    for (std::uint32_t i = 0; i < count; ++i) {
-      dx[i] = r.I32(off_dx + stride * i);
-      if (pdy) dy[i] = r.I32(off_dx + stride * i + 4);
-    }
+  // Glyphs of the substitute, and its advances where the record has none.
+  const QVector<quint32> glyphs = GlyphsFor(real, record.text);
+  std::vector<double> natural;
+  if (record.dx.size() != count) {
+    natural = NaturalAdvances(real, record.text, glyphs);
   }
+  const TextLayout layout = LayOutText(record, gdi, setting, em, natural);
+  if (layout.next_current_position) {
+    dc_.current_position = *layout.next_current_position;
+  }
+  DrawGlyphs(record, layout, real, glyphs);
+}
 
+void Playback::DrawGlyphs(const TextRecord& record, const TextLayout& layout,
+                          const RealFont& real,
+                          const QVector<quint32>& glyphs) {
   const GdiFont& gdi = *dc_.font;
-  const QTransform& t = Full();
-  const QPointF ux(t.m11(), t.m12());  // image of the logical x unit
-  const QPointF uy(t.m21(), t.m22());
-  const double sx = Length(ux);
-  const double sy = Length(uy);
-  if (sx <= 0 || sy <= 0) return;
-
-  const FaceInfo& face = gdi.face_info;
-  double em_logical = 0;
-  if (gdi.height < 0 && gdi.height != INT32_MIN) {
-    em_logical = -double(gdi.height);
-  } else if (gdi.height > 0) {
-    em_logical = gdi.height / (face.ascent + face.descent);
-  }
-  double em = em_logical * sy;
-  if (gdi.height == 0) {
-    // 12 points on the reference device.
-    em = 12.0 / 72.0 * 25.4 * ref_px_per_mm_y_ *
-         std::hypot(base_.m21(), base_.m22());
-  }
-  if (!(em > 0) || !std::isfinite(em)) return;
-  em = std::min(em, kMaxEm * dpr_);
-  const RealFont& real = Realise(gdi, em);
-
-  // Glyph frame: upright on the device, turned by the escapement; in
-  // advanced mode it also turns with the mapped x axis. Advances run along
-  // `dir`, which in compatible mode follows a mirrored x axis while the
-  // glyphs themselves stay unmirrored.
-  const double escapement = gdi.escapement / 10.0 * std::numbers::pi / 180.0;
-  double glyph_angle = escapement;  // counter-clockwise on the device
-  if (graphics_mode == 2) glyph_angle += std::atan2(-ux.y(), ux.x());
-  const QPointF gx(std::cos(glyph_angle), -std::sin(glyph_angle));
-  const QPointF gy(-gx.y(), gx.x());  // the glyphs' down
-  const QPointF dir = (graphics_mode != 2 && ux.x() < 0) ? -gx : gx;
-
-  // Glyphs and their advances in device pixels.
-  QString qtext = QString::fromStdU16String(text);
-  QVector<quint32> glyphs(count, 0);
-  int glyph_count = static_cast<int>(count);
-  bool glyphs_ok = real.raw.isValid() && real.raw.glyphIndexesForChars(
-                                             qtext.constData(), qtext.size(),
-                                             glyphs.data(), &glyph_count);
-  std::vector<double> adv(count, 0);
-  if (!has_dx) {
-    QVector<QPointF> advances(glyph_count);
-    if (glyphs_ok) {
-      real.raw.advancesForGlyphIndexes(glyphs.data(), advances.data(),
-                                       glyph_count);
-    }
-    for (std::uint32_t i = 0, g = 0;
-         i < count && g < std::uint32_t(glyph_count); ++i) {
-      if (QChar::isLowSurrogate(text[i])) continue;
-      dx[i] = advances[g++].x() / sx;
-    }
-  }
-  double width_logical = 0;
-  for (double d : dx) width_logical += d;
-  const double width = width_logical * sx;
-  const double ascent = face.ascent * em;
-  const double descent = face.descent * em;
-
-  // Current position, alignment.
-  if (dc_.text_align & kTaUpdateCp) reference = dc_.current_position;
-  const QPointF origin_device = Map(reference);
-  const std::uint32_t halign = dc_.text_align & kTaCenter;
-  const std::uint32_t valign = dc_.text_align & kTaBaseline;
-  double start = 0;  // along the baseline, from the reference
-  if (halign == kTaCenter) {
-    start = -width / 2;
-  } else if (halign == kTaRight) {
-    start = -width;
-  }
-  double baseline = 0;  // downwards from the reference, in the run's frame
-  if (valign == kTaBaseline) {
-    baseline = 0;
-  } else if (valign == kTaBottom) {
-    baseline = -descent;
-  } else {
-    baseline = ascent;
-  }
-  if (dc_.text_align & kTaUpdateCp) {
-    if (halign == 0) {
-      dc_.current_position = reference + QPointF(width_logical, 0);
-    } else if (halign == kTaRight) {
-      dc_.current_position = reference - QPointF(width_logical, 0);
-    }
-  }
-
-  // Glyph origins on the device, then in the glyph frame.
-  const auto along = [&](double a, double b) {
-    return origin_device + a * dir + b * gy;
-  };
+  const std::u16string& text = record.text;
+  const std::size_t count = text.size();
+  const double em = layout.em;
+  const double stretch = layout.stretch;
+  const double start = layout.start;
+  const double baseline = layout.baseline;
+  const double width = layout.width;
+  const QRectF rect = record.rect.value_or(QRectF());
+  const bool rect_usable = record.rect && rect.width() > 0 && rect.height() > 0;
+  const bool clipped = rect_usable && Has(record.options, TextOption::kClipped);
   // Rotation only: Qt's glyph runs lose the translation of the painter's
   // transform once other drawing has happened, so positions stay absolute.
-  // A LOGFONT width narrows or widens the glyphs against the face's
-  // average width; the dx array keeps the positions anyway.
-  double stretch = 1;
-  if (gdi.width > 0) {
-    stretch =
-        std::clamp(gdi.width * sx / (face.average_width * em), 0.05, 20.0);
-  }
-  const QTransform glyph_frame(gx.x() * stretch, gx.y() * stretch, gy.x(),
-                               gy.y(), 0, 0);
+  const QTransform glyph_frame(layout.gx.x() * stretch, layout.gx.y() * stretch,
+                               layout.gy.x(), layout.gy.y(), 0, 0);
   const QTransform to_frame = glyph_frame.inverted();
   std::vector<QPointF> origins(count);
-  double x = start;
-  double y = baseline;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    origins[i] = to_frame.map(Clamped(along(x, y)));
-    x += dx[i] * sx;
-    y -= dy[i] * sy;
+  for (std::size_t i = 0; i < count; ++i) {
+    origins[i] = to_frame.map(layout.origins[i]);
   }
-  const auto band = [&](double from, double to, double top, double bottom) {
-    return QPolygonF({along(from, top), along(to, top), along(to, bottom),
-                      along(from, bottom)});
-  };
+  const std::vector<double>& advances = layout.advances;
 
   painter_.save();
-  if (rect_usable && (options & kEtoClipped)) {
+  if (clipped) {
     QPainterPath clip;
     clip.addPolygon(Map(QPolygonF(rect)));
     painter_.setClipPath(clip, Qt::IntersectClip);
   }
   painter_.setRenderHint(QPainter::Antialiasing, true);
-  if (dc_.bk_mode == kOpaque && width > 0) {
+  if (dc_.bk_mode == BackgroundMode::kOpaque && width > 0) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(dc_.bk_color);
-    painter_.drawPolygon(
-        band(start, start + width, baseline - ascent, baseline + descent));
+    painter_.drawPolygon(layout.Band(start, start + width,
+                                     baseline - layout.ascent,
+                                     baseline + layout.descent));
   }
   painter_.setTransform(glyph_frame * device_scale_);
   painter_.setPen(dc_.text_color);
@@ -254,7 +124,7 @@ void Playback::ExtTextOut(const ByteView& r) {
     for (std::uint32_t i = 0; i < count; ++i) {
       const QString look = MarlettReplacement(text[i]);
       if (look.isEmpty()) continue;
-      const double cell = std::max(std::abs(dx[i] * sx), em * 0.5);
+      const double cell = std::max(std::abs(advances[i]), em * 0.5);
       const QRectF box(origins[i].x(), origins[i].y() - em, cell, em);
       if (std::max(stretch, 1.0) * em > kMaxCachedEm) {
         QPainterPath outline;
@@ -279,8 +149,7 @@ void Playback::ExtTextOut(const ByteView& r) {
           QChar::isHighSurrogate(text[i - 1])) {
         continue;
       }
-      const quint32 glyph =
-          glyphs_ok && g < std::uint32_t(glyph_count) ? glyphs[g] : 0;
+      const quint32 glyph = g < std::uint32_t(glyphs.size()) ? glyphs[g] : 0;
       ++g;
       if (text[i] == u' ' || text[i] == u'\u3000') continue;
       if (glyph == 0) {
@@ -329,17 +198,19 @@ void Playback::ExtTextOut(const ByteView& r) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(dc_.text_color);
     if (gdi.underline) {
-      const double at = baseline + descent * 0.4;
-      painter_.drawPolygon(band(start, start + width, at, at + thickness));
+      const double at = baseline + layout.descent * 0.4;
+      painter_.drawPolygon(
+          layout.Band(start, start + width, at, at + thickness));
     }
     if (gdi.strike_out) {
-      const double at = baseline - ascent * 0.32;
-      painter_.drawPolygon(band(start, start + width, at, at + thickness));
+      const double at = baseline - layout.ascent * 0.32;
+      painter_.drawPolygon(
+          layout.Band(start, start + width, at, at + thickness));
     }
   }
   painter_.restore();
   // restore() brought back the clip from before the text's own.
-  if (rect_usable && (options & kEtoClipped)) clip_dirty_ = true;
+  if (clipped) clip_dirty_ = true;
 }
 
 }  // namespace tessaly::emf

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "emf/gdi_constants.h"
+
 namespace tessaly::emf {
 
 enum class RecordType : std::uint32_t {
@@ -53,6 +55,7 @@ enum class RecordType : std::uint32_t {
   kBitBlt = 76,
   kStretchDiBits = 81,
   kExtCreateFontIndirectW = 82,
+  kExtTextOutA = 83,
   kExtTextOutW = 84,
   kPolygon16 = 86,
   kPolyBezier16 = 85,
@@ -66,8 +69,85 @@ enum class RecordType : std::uint32_t {
   kSetIcmMode = 98,
 };
 
+// The size of each type's fixed part (MS-EMF 2.3), the 8-byte type and size
+// included: shorter records are damaged. The writer's records are checked
+// against it too. Types not listed have no known minimum beyond the prefix.
+constexpr std::uint32_t MinimumRecordSize(RecordType type) {
+  switch (type) {
+    case RecordType::kHeader:
+    case RecordType::kEof:
+    case RecordType::kSaveDc:
+    case RecordType::kBeginPath:
+    case RecordType::kEndPath:
+    case RecordType::kCloseFigure:
+    case RecordType::kAbortPath:
+      return 8;
+    case RecordType::kSetMapMode:
+    case RecordType::kSetBkMode:
+    case RecordType::kSetPolyFillMode:
+    case RecordType::kSetRop2:
+    case RecordType::kSetTextAlign:
+    case RecordType::kSetTextColor:
+    case RecordType::kSetBkColor:
+    case RecordType::kRestoreDc:
+    case RecordType::kSelectObject:
+    case RecordType::kDeleteObject:
+    case RecordType::kSetMiterLimit:
+    case RecordType::kGdiComment:
+    case RecordType::kSelectPalette:
+    case RecordType::kSetIcmMode:
+    case RecordType::kSelectClipPath:
+      return 12;
+    case RecordType::kSetWindowExtEx:
+    case RecordType::kSetWindowOrgEx:
+    case RecordType::kSetViewportExtEx:
+    case RecordType::kSetViewportOrgEx:
+    case RecordType::kMoveToEx:
+    case RecordType::kLineTo:
+    case RecordType::kExtSelectClipRgn:
+      return 16;
+    case RecordType::kIntersectClipRect:
+    case RecordType::kRectangle:
+    case RecordType::kCreateBrushIndirect:
+    case RecordType::kFillPath:
+    case RecordType::kStrokeAndFillPath:
+    case RecordType::kStrokePath:
+      return 24;
+    case RecordType::kCreatePen:
+    case RecordType::kPolygon:
+    case RecordType::kPolyline:
+    case RecordType::kPolygon16:
+    case RecordType::kPolyline16:
+    case RecordType::kPolyBezier:
+    case RecordType::kPolyBezierTo:
+    case RecordType::kPolylineTo:
+    case RecordType::kPolyBezier16:
+    case RecordType::kPolyBezierTo16:
+    case RecordType::kPolylineTo16:
+      return 28;
+    case RecordType::kSetWorldTransform:
+    case RecordType::kPolyPolyline16:
+    case RecordType::kPolyPolygon16:
+    case RecordType::kCreateMonoBrush:
+      return 32;
+    case RecordType::kModifyWorldTransform:
+      return 36;
+    case RecordType::kExtCreatePen:
+      return 52;
+    case RecordType::kExtTextOutA:
+    case RecordType::kExtTextOutW:
+      return 76;
+    case RecordType::kStretchDiBits:
+      return 80;
+    case RecordType::kBitBlt:
+      return 100;
+    case RecordType::kExtCreateFontIndirectW:
+      return 104;
+  }
+  return 8;
+}
+
 inline constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
-inline constexpr std::uint32_t kStockObjectFlag = 0x80000000;
 
 // Map modes.
 inline constexpr std::uint32_t kMapModeText = 1;
