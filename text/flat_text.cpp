@@ -8,8 +8,6 @@ namespace tessaly::text {
 
 namespace {
 
-// Runs of one line further apart than this (in em) are separate cells.
-constexpr double kCellGapEm = 1.5;
 // Latin runs further apart than this (in em) are separate words.
 constexpr double kWordGapEm = 0.25;
 
@@ -44,8 +42,8 @@ class Builder {
     out_.sources.push_back({page, -1, -1, after});
   }
 
-  void StartParagraph() {
-    if (!out_.text.empty()) Separator(U'\n');
+  void StartParagraph(bool beside_previous) {
+    if (!out_.text.empty()) Separator(beside_previous ? U'\t' : U'\n');
     out_.paragraph_starts.push_back(out_.text.size());
   }
 
@@ -64,10 +62,8 @@ void AppendLine(Builder& b, int page, const TextLine& line,
       const double gap =
           run.boxes.front().bounds.left - previous->boxes.back().bounds.right;
       const double em = std::max(run.em, previous->em);
-      if (gap > kCellGapEm * em) {
-        b.Separator(U'\t');
-      } else if (gap > kWordGapEm * em &&
-                 !JoinsWithoutSpace(b.last(), run.text.front())) {
+      if (gap > kWordGapEm * em &&
+          !JoinsWithoutSpace(b.last(), run.text.front())) {
         b.Separator(U' ');
       }
     }
@@ -108,7 +104,7 @@ FlatText Flatten(std::span<const PageText> pages) {
           b.Separator(U' ');
         }
       } else {
-        b.StartParagraph();
+        b.StartParagraph(paragraph.beside_previous);
       }
       for (std::size_t l = 0; l < paragraph.lines.size(); ++l) {
         const TextLine& line = paragraph.lines[l];

@@ -18,8 +18,9 @@ namespace tessaly::text {
 struct CharSource {
   int page = 0;  // index into the pages given to Flatten
   // Index into that page's runs and into the run's text; both -1 for a
-  // separator that Flatten inserted (a space at a Latin line wrap, a tab
-  // between cells of a line, a line feed between paragraphs).
+  // separator that Flatten inserted (a space at a Latin line wrap or between
+  // Latin runs, a tab between cells of a row, a line feed between
+  // paragraphs).
   int run = -1;
   int index = -1;
   // The character's bounds on its page; for an inserted separator, an empty
@@ -30,10 +31,10 @@ struct CharSource {
 };
 
 struct FlatText {
-  // Paragraphs separated by one U+000A, pages by the same; within a
-  // paragraph, wrapped lines are joined with nothing between Chinese text
-  // and one space between Latin words; runs of one line that stand far
-  // apart (table cells) are separated by U+0009.
+  // Paragraphs separated by one U+000A (pages by the same, unless a
+  // paragraph goes on over the break), the cells of a table row by one
+  // U+0009; within a paragraph, wrapped lines are joined with nothing
+  // between Chinese text and one space between Latin words.
   std::u32string text;
   std::vector<CharSource> sources;  // sources[i] belongs to text[i]
   // Offsets into `text` where each paragraph starts, in order.

@@ -11,8 +11,9 @@
 
 namespace tessaly::text {
 
-// Runs whose baselines lie on one line, left to right. Rotated runs form a
-// line of their own.
+// Runs whose baselines lie on one line and that stand close together, left
+// to right: the cells of a table row are lines of their own. Rotated runs
+// form a line of their own.
 struct TextLine {
   std::vector<std::size_t> runs;  // indexes into the page's runs
   PageBox bounds;                 // union of the runs' character boxes
@@ -25,14 +26,18 @@ struct TextLine {
 struct TextParagraph {
   std::vector<TextLine> lines;
   PageBox bounds;
+  // Starts on the line where the paragraph before it starts: the next cell
+  // of a table row.
+  bool beside_previous = false;
 };
 
-// Lines are ordered by baseline (top first); a run joins a line when its
-// baseline is within a fifth of an em of the line's. A line starts a new
-// paragraph when its font size changes, when it stands further below the
-// previous line than the page's usual line pitch for that size, when its
-// left edge breaks the paragraph's indentation, or when the previous line
-// left room for the new line's first word (so it was not wrapped).
+// Lines are ordered by baseline (top first), then left to right; a run
+// joins a line when its baseline is within 0.4 em of the line's. A line
+// goes on with the paragraph right above it in its column, unless its font
+// size differs, it stands further below than the page's usual line pitch
+// for that size, it starts with a list marker or breaks the paragraph's
+// indentation, or the line above left room for its first word (so that
+// line was not wrapped).
 std::vector<TextParagraph> ReadingOrder(std::span<const TextRun> runs);
 
 // Whether `next` (of `next_runs`) goes on with the phrase that `last` (of
