@@ -115,7 +115,12 @@ FlatText Flatten(std::span<const PageText> pages) {
       }
       last_line = &paragraph.lines.back();
       last_runs = runs;
-      last_right = paragraph.bounds.right;
+    }
+    // A paragraph goes on over the break only when the page's last line
+    // reaches the right edge of the page's text.
+    last_right = 0;
+    for (const TextParagraph& paragraph : orders[p]) {
+      last_right = std::max(last_right, paragraph.bounds.right);
     }
   }
   return out;
