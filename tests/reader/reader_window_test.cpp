@@ -1,6 +1,7 @@
 // The reader window: which pages it shows, where, and how they scroll.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -137,21 +138,60 @@ TEST_F(ReaderWindowTest, DraggingMovesNothingUntilTheThumbIsReleased) {
   EXPECT_EQ(Tops(), Shifted(kAnxietyTops, 3000));
 }
 
-TEST_F(ReaderWindowTest, WheelAndKeysGoThroughTheScrollBar) {
+void Turn(QWidget* widget, QPoint angle, QPoint pixels = {}) {
+  const QPointF at(widget->width() / 2, widget->height() / 2);
+  QWheelEvent event(at, widget->mapToGlobal(at), pixels, angle, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST_F(ReaderWindowTest, AWheelNotchMovesThreeLinesOnLongAndShortTopics) {
+  ASSERT_EQ(QApplication::wheelScrollLines(), 3);
+  const QPoint notch_down(0, -120);
+  const struct {
+    const char* title;
+    const char* viewport;
+  } topics[] = {
+      {"考生焦虑测评", "Pic_03"},
+      {"建档线、录取控制分数线、提档分数线和录取分数线有何区别", "Pic_08"}};
+  for (const auto& [title, viewport_name] : topics) {
+    Open(title);
+    const auto tops = Tops();
+    QWidget* viewport =
+        FindControl<QWidget>(form_, QString::fromLatin1(viewport_name));
+    Turn(viewport, notch_down);
+    EXPECT_EQ(ScrollBar()->value(), 60) << title;
+    EXPECT_EQ(Tops(), Shifted(tops, 60)) << title;
+    Turn(ScrollBar(), notch_down);
+    EXPECT_EQ(ScrollBar()->value(), 120) << title;
+    EXPECT_EQ(form_->LastScrollValue(), 120) << title;
+    Turn(ScrollBar(), {0, 120});
+    EXPECT_EQ(Tops(), Shifted(tops, 60)) << title;
+    // A touchpad moves by its own pixels; the end of the column stops it.
+    Turn(viewport, {0, -40}, {0, -25});
+    EXPECT_EQ(Tops(), Shifted(tops, 85)) << title;
+    Turn(viewport, {0, -12000});
+    EXPECT_EQ(ScrollBar()->value(), ScrollBar()->maximum()) << title;
+  }
+}
+
+TEST_F(ReaderWindowTest, PageKeysOverTheViewportMoveAScreenLessALine) {
   Open("考生焦虑测评");
   QWidget* viewport = FindControl<QWidget>(form_, QStringLiteral("Pic_03"));
-  const QPointF at(100, 100);
-  QWheelEvent down(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QCoreApplication::sendEvent(viewport, &down);
-  EXPECT_GT(ScrollBar()->value(), 0);
-  EXPECT_EQ(Tops(), Shifted(kAnxietyTops, ScrollBar()->value()));
-
-  QTest::keyClick(ScrollBar(), Qt::Key_End);
+  viewport->setFocus();
+  QTest::keyClick(viewport, Qt::Key_PageDown);
+  EXPECT_EQ(Tops(), Shifted(kAnxietyTops, 419));
+  QTest::keyClick(viewport, Qt::Key_PageDown);
+  QTest::keyClick(viewport, Qt::Key_PageUp);
+  EXPECT_EQ(ScrollBar()->value(), 419);
+  // Other keys still reach the scroll bar, whose own keys keep its steps.
+  QTest::keyClick(viewport, Qt::Key_End);
   EXPECT_EQ(Pages().back()->y(), 256);
   QTest::keyClick(ScrollBar(), Qt::Key_Home);
   QTest::keyClick(ScrollBar(), Qt::Key_PageDown);
   EXPECT_EQ(Tops(), Shifted(kAnxietyTops, 1000));
+  QTest::keyClick(ScrollBar(), Qt::Key_Down);
+  EXPECT_EQ(Tops(), Shifted(kAnxietyTops, 1250));
 }
 
 TEST_F(ReaderWindowTest, ScrollingNeverPlaysAPageAgain) {
