@@ -3,12 +3,16 @@
 #include <QApplication>
 
 #include "app/frm_main.h"
+#include "toolkit/chinese_interface.h"
 #include "toolkit/fonts.h"
 #include "toolkit/forms.h"
+#include "toolkit/scroll_bar_style.h"
 
 namespace tessaly::app {
 
 FrmMain* StartProgram() {
+  toolkit::UseChineseInterface();
+  toolkit::InstallScrollBarStyle();
   toolkit::InstallFontSubstitutions();
   QApplication::setApplicationName(QStringLiteral("Tessaly"));
   QApplication::setFont(toolkit::SongFont(9));

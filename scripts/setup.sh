@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libuemf-dev
-  fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
+  fonts-noto-cjk fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
   poppler-utils
   xvfb xauth openbox
   desktop-file-utils appstream

@@ -1,7 +1,10 @@
-// GoogleTest entry point for tests that need a QApplication.
+// GoogleTest entry point for tests that need a QApplication, set to the
+// program's language so that Qt's own texts read as the program shows them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "toolkit/chinese_interface.h"
 
 namespace {
 
@@ -27,6 +30,7 @@ int main(int argc, char** argv) {
                                  ? QByteArray("offscreen")
                                  : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  tessaly::toolkit::UseChineseInterface();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

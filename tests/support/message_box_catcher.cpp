@@ -22,9 +22,11 @@ void MessageBoxCatcher::Poll() {
                                   });
     if (seen) continue;
     answered_.emplace_back(box);
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
     messages_.push_back({box->windowTitle(), box->text(), box->icon(),
-                         static_cast<int>(box->buttons().size())});
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+                         static_cast<int>(box->buttons().size()),
+                         ok != nullptr ? ok->text() : QString()});
+    if (ok != nullptr) {
       ok->click();
     } else {
       box->reject();

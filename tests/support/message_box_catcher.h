@@ -16,6 +16,7 @@ struct CaughtMessage {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int button_count = 0;
+  QString ok_text;  // as the OK button reads
 };
 
 // While it lives, every message box that opens is recorded and closed with
