@@ -272,10 +272,8 @@ void DrawCompass(QPainter& p, QPointF centre, double radius) {
 
 }  // namespace
 
-QImage DrawCompassMap(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
+void PaintCompassMap(QPainter& p, int width, int height) {
   QRandomGenerator random(2005);
-  QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF area(0, 0, width, height);
   DrawParchment(p, area, random);
@@ -286,7 +284,6 @@ QImage DrawCompassMap(int width, int height) {
   vignette.setColorAt(0.7, QColor(0, 0, 0, 0));
   vignette.setColorAt(1, QColor(40, 20, 0, 120));
   p.fillRect(area, vignette);
-  return image;
 }
 
 }  // namespace tessaly::tools

@@ -2,11 +2,13 @@
 #ifndef TESSALY_TOOLS_PICTURE_MAKER_COMPASS_MAP_H_
 #define TESSALY_TOOLS_PICTURE_MAKER_COMPASS_MAP_H_
 
-#include <QImage>
+class QPainter;
 
 namespace tessaly::tools {
 
-QImage DrawCompassMap(int width, int height);
+// Paints the picture over (0, 0) to (width, height) in the painter's
+// coordinates.
+void PaintCompassMap(QPainter& p, int width, int height);
 
 }  // namespace tessaly::tools
 

@@ -7,14 +7,12 @@
 #include "compass_star.h"
 
 namespace tessaly::tools {
-QImage DrawLogo(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  QPainter p(&image);
+void PaintLogo(QPainter& p, int width, int height) {
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient sky(0, 0, 0, height);
   sky.setColorAt(0, QColor(24, 52, 104));
   sky.setColorAt(1, QColor(10, 28, 64));
-  p.fillRect(image.rect(), sky);
+  p.fillRect(QRectF(0, 0, width, height), sky);
 
   const QPointF centre(width / 2.0, 23);
   p.setPen(QPen(QColor(246, 179, 87), 1.2));
@@ -44,7 +42,6 @@ QImage DrawLogo(int width, int height) {
   p.setFont(font);
   p.setPen(QColor(246, 179, 87));
   p.drawText(QRectF(0, 57, width, 10), Qt::AlignCenter, QStringLiteral("2005"));
-  return image;
 }
 
 }  // namespace tessaly::tools

@@ -2,11 +2,13 @@
 #ifndef TESSALY_TOOLS_PICTURE_MAKER_LOGO_H_
 #define TESSALY_TOOLS_PICTURE_MAKER_LOGO_H_
 
-#include <QImage>
+class QPainter;
 
 namespace tessaly::tools {
 
-QImage DrawLogo(int width, int height);
+// Paints the logo over (0, 0) to (width, height) in the painter's
+// coordinates.
+void PaintLogo(QPainter& p, int width, int height);
 
 }  // namespace tessaly::tools
 
