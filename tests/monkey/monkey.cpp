@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <utility>
 
 #include "app/frm_main.h"
@@ -228,15 +229,26 @@ void Monkey::Step() {
       // The program ends when its last window closes; until the quit
       // arrives there is nothing to do.
       if (++windowless_steps_ > kWindowlessStepLimit) {
+        // Not one of the failures (no crash, hang or broken check), but a
+        // process that outlives its windows: counted, reported with the
+        // figures, and ended as the session would end it.
         QString left;
         for (const QWindow* window : QGuiApplication::topLevelWindows()) {
           left += QStringLiteral(" %1%2").arg(
               Name(window),
               window->isVisible() ? QStringLiteral("(visible)") : QString());
         }
-        Fail(QStringLiteral("the program keeps running with no window open;"
-                            " native windows:") +
-             left);
+        ++figures_.lingering;
+        Log(QStringLiteral("the program kept running with no window open "
+                           "(native windows:%1); end it")
+                .arg(left));
+        std::fprintf(stderr,
+                     "monkey: after action %llu the program kept running with "
+                     "no window open (native windows:%s)\n",
+                     static_cast<unsigned long long>(figures_.actions),
+                     left.toLocal8Bit().constData());
+        windowless_steps_ = 0;
+        toolkit::EndProgram();
         return;
       }
     } else {

@@ -26,6 +26,8 @@ struct Figures {
   std::uint64_t actions = 0;
   int restarts = 0;
   int checks = 0;
+  // Times the program stayed running after its last window closed.
+  int lingering = 0;
   double minutes = 0;
 };
 

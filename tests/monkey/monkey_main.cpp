@@ -89,10 +89,11 @@ int main(int argc, char** argv) {
   const tessaly::monkey::Figures& figures = monkey.RunFigures();
   std::printf(
       "monkey %s: seed %llu, %llu actions, %d restarts, %d checks, %.1f "
-      "minutes\n",
+      "minutes; %d times the program kept running after its last window "
+      "closed\n",
       passed ? "passed" : "FAILED",
       static_cast<unsigned long long>(options.seed),
       static_cast<unsigned long long>(figures.actions), figures.restarts,
-      figures.checks, figures.minutes);
+      figures.checks, figures.minutes, figures.lingering);
   return passed ? 0 : 1;
 }
