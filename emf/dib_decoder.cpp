@@ -11,6 +11,8 @@ namespace tessaly::emf {
 namespace {
 
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::uint32_t kBiJpeg = 4;
 constexpr std::uint32_t kBiPng = 5;
@@ -94,8 +96,11 @@ DecodedDib DecodeDib(const ByteView& info, const ByteView& bits,
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
     return Malformed();
   }
-  if (compression == 1 || compression == 2)
+  // FIXME: run-length encoded bitmaps (BI_RLE8, BI_RLE4) are not decoded;
+  // they draw nothing.
+  if (compression == kBiRle8 || compression == kBiRle4) {
     return {DibStatus::kUnsupported, {}};
+  }
   if (compression != kBiRgb && compression != kBiBitfields) return Malformed();
   if (compression == kBiBitfields && bpp != 16 && bpp != 32) return Malformed();
 

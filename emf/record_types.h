@@ -149,39 +149,6 @@ constexpr std::uint32_t MinimumRecordSize(RecordType type) {
 
 inline constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 
-// Map modes.
-inline constexpr std::uint32_t kMapModeText = 1;
-inline constexpr std::uint32_t kMapModeIsotropic = 7;
-inline constexpr std::uint32_t kMapModeAnisotropic = 8;
-
-// Background modes.
-inline constexpr std::uint32_t kTransparent = 1;
-inline constexpr std::uint32_t kOpaque = 2;
-
-// Text alignment flags.
-inline constexpr std::uint32_t kTaUpdateCp = 1;
-inline constexpr std::uint32_t kTaRight = 2;
-inline constexpr std::uint32_t kTaCenter = 6;
-inline constexpr std::uint32_t kTaBottom = 8;
-inline constexpr std::uint32_t kTaBaseline = 24;
-
-// EXTTEXTOUTW options.
-inline constexpr std::uint32_t kEtoOpaque = 0x02;
-inline constexpr std::uint32_t kEtoClipped = 0x04;
-inline constexpr std::uint32_t kEtoGlyphIndex = 0x10;
-inline constexpr std::uint32_t kEtoNoRect = 0x100;
-inline constexpr std::uint32_t kEtoPdy = 0x2000;
-
-// Raster operations.
-inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
-inline constexpr std::uint32_t kPatCopy = 0x00F00021;
-
-// Stock objects (index without the flag).
-inline constexpr std::uint32_t kWhiteBrush = 0;
-inline constexpr std::uint32_t kNullBrush = 5;
-inline constexpr std::uint32_t kBlackPen = 7;
-inline constexpr std::uint32_t kNullPen = 8;
-
 // Reference device of our pages: 4756 x 6810 pixels on 201 x 288 mm.
 inline constexpr std::int32_t kReferenceDeviceWidthPx = 4756;
 inline constexpr std::int32_t kReferenceDeviceHeightPx = 6810;

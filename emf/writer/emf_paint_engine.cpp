@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "emf/dib_encoder.h"
 #include "emf/record_types.h"
-#include "emf/writer/record_builder.h"
 
 namespace tessaly::emf {
 namespace {
@@ -19,12 +19,6 @@ namespace {
 // 2184-pixel page still fits the 16-bit records.
 constexpr double kUnitsPerPixel = 15;
 constexpr std::uint32_t kNoObject = 0xFFFFFFFF;
-constexpr std::uint32_t kStockNullPen = kStockObjectFlag | kNullPen;
-constexpr std::uint32_t kStockBlackPen = kStockObjectFlag | kBlackPen;
-constexpr std::uint32_t kStockWhiteBrush = kStockObjectFlag | kWhiteBrush;
-constexpr std::uint32_t kStockDefaultFont = kStockObjectFlag | 13;
-constexpr std::uint32_t kPolyFillAlternate = 1;
-constexpr std::uint32_t kPolyFillWinding = 2;
 
 std::int32_t ToLogical(double pixels) {
   const double units = std::round(pixels * kUnitsPerPixel);
@@ -65,105 +59,24 @@ bool IsAxisAlignedRect(const QPolygonF& polygon, QRectF* rect) {
   return true;
 }
 
-void AppendPointBounds(RecordBuilder& record,
-                       const std::vector<QPolygonF>& polygons) {
-  QRectF bounds;
+// Device pixels to the 16-bit logical points of the poly-records.
+std::vector<QPolygon> ToLogical16(const std::vector<QPolygonF>& polygons) {
+  std::vector<QPolygon> out;
+  out.reserve(polygons.size());
   for (const QPolygonF& polygon : polygons) {
-    bounds = bounds.united(polygon.boundingRect());
+    QPolygon logical(polygon.size());
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+      logical[i] =
+          QPoint(ToLogical16(polygon[i].x()), ToLogical16(polygon[i].y()));
+    }
+    out.push_back(std::move(logical));
   }
-  record.Rect(ToLogical16(bounds.left()), ToLogical16(bounds.top()),
-              ToLogical16(bounds.right()), ToLogical16(bounds.bottom()));
+  return out;
 }
 
 bool IsCjkFace(const QString& face) {
   return face == u"宋体" || face.compare(u"SimSun", Qt::CaseInsensitive) == 0 ||
          face == u"新宋体";
-}
-
-// The image as a device-independent bitmap: its header with colour table,
-// and its rows. Rows of QImage are 32-bit aligned like a DIB's, so they go
-// in unchanged; the DIB is top-down (negative height).
-struct Dib {
-  QByteArray info;
-  QByteArray bits;
-};
-
-Dib MakeDib(const QImage& source) {
-  QImage image;
-  int bpp = 32;
-  QList<QRgb> colors;
-  const auto opaque_table = [](const QList<QRgb>& table) {
-    return std::all_of(table.begin(), table.end(),
-                       [](QRgb c) { return qAlpha(c) == 255; });
-  };
-  switch (source.format()) {
-    case QImage::Format_Mono:
-    case QImage::Format_MonoLSB:
-      if (opaque_table(source.colorTable()) && source.colorCount() == 2) {
-        image = source.convertToFormat(QImage::Format_Mono);
-        bpp = 1;
-      }
-      break;
-    case QImage::Format_Indexed8:
-      if (opaque_table(source.colorTable()) && source.colorCount() > 0) {
-        image = source;
-        bpp = 8;
-      }
-      break;
-    case QImage::Format_RGB888:
-    case QImage::Format_BGR888:
-      image = source.convertToFormat(QImage::Format_BGR888);
-      bpp = 24;
-      break;
-    default:
-      break;
-  }
-  if (image.isNull()) {
-    bpp = 32;
-    if (source.hasAlphaChannel()) {
-      image = QImage(source.size(), QImage::Format_RGB32);
-      image.fill(Qt::white);
-      QPainter painter(&image);
-      painter.drawImage(0, 0, source);
-    } else {
-      image = source.convertToFormat(QImage::Format_RGB32);
-    }
-  }
-  if (bpp <= 8) colors = image.colorTable();
-
-  const int stride = ((image.width() * bpp + 31) / 32) * 4;
-  QByteArray info;
-  {
-    RecordBuilder bytes(RecordType::kHeader);
-    bytes.U32(40)
-        .I32(image.width())
-        .I32(-image.height())
-        .U16(1)
-        .U16(static_cast<std::uint16_t>(bpp))
-        .U32(0)
-        .U32(static_cast<std::uint32_t>(stride * image.height()))
-        .I32(3780)
-        .I32(3780)
-        .U32(static_cast<std::uint32_t>(colors.size()))
-        .U32(0);
-    for (const QRgb c : colors) {
-      bytes.U8(static_cast<std::uint8_t>(qBlue(c)))
-          .U8(static_cast<std::uint8_t>(qGreen(c)))
-          .U8(static_cast<std::uint8_t>(qRed(c)))
-          .U8(0);
-    }
-    info = bytes.Take().mid(8);
-  }
-  QByteArray bits;
-  bits.reserve(static_cast<qsizetype>(stride) * image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    bits.append(reinterpret_cast<const char*>(image.constScanLine(y)), stride);
-  }
-  if (bpp == 32) {
-    // The fourth byte of a 32-bit DIB pixel is reserved, not alpha.
-    for (qsizetype i = 3; i < bits.size(); i += 4) bits[i] = 0;
-  }
-  return {info, bits};
 }
 
 }  // namespace
@@ -177,21 +90,19 @@ bool EmfPaintEngine::begin(QPaintDevice* device) {
   device_ = device;
   if (!started_) {
     started_ = true;
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSetMapMode),
-              kMapModeAnisotropic);
-    Emit(RecordBuilder(RecordType::kSetWindowOrgEx).I32(0).I32(0).Take());
-    Emit(RecordBuilder(RecordType::kSetWindowExtEx)
-             .I32(ToLogical(pixel_size_.width()))
-             .I32(ToLogical(pixel_size_.height()))
-             .Take());
-    Emit(RecordBuilder(RecordType::kSetViewportOrgEx).I32(0).I32(0).Take());
-    Emit(RecordBuilder(RecordType::kSetViewportExtEx)
-             .I32(stream_.ReferenceFrame().width())
-             .I32(stream_.ReferenceFrame().height())
-             .Take());
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSetBkMode), kTransparent);
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSetTextAlign),
-              kTaBaseline);
+    Emit(ValueRecord(RecordType::kSetMapMode,
+                     static_cast<std::uint32_t>(MapMode::kAnisotropic)));
+    Emit(PairRecord(RecordType::kSetWindowOrgEx, 0, 0));
+    Emit(PairRecord(RecordType::kSetWindowExtEx, ToLogical(pixel_size_.width()),
+                    ToLogical(pixel_size_.height())));
+    Emit(PairRecord(RecordType::kSetViewportOrgEx, 0, 0));
+    Emit(PairRecord(RecordType::kSetViewportExtEx,
+                    stream_.ReferenceFrame().width(),
+                    stream_.ReferenceFrame().height()));
+    Emit(ValueRecord(RecordType::kSetBkMode,
+                     static_cast<std::uint32_t>(BackgroundMode::kTransparent)));
+    Emit(ValueRecord(RecordType::kSetTextAlign,
+                     static_cast<std::uint32_t>(TextAlign::kBaseline)));
   }
   setActive(true);
   return true;
@@ -202,20 +113,17 @@ bool EmfPaintEngine::end() {
   SyncClip();
   // Nothing may stay selected that is deleted.
   if (dc_.live_slots[kBrush] != 0) {
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject),
-              kStockWhiteBrush);
+    Select(StockIndex(StockObject::kWhiteBrush));
     dc_.brush.reset();
     ReleaseObject(kBrush, dc_.live_slots[kBrush]);
   }
   if (dc_.live_slots[kFont] != 0) {
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject),
-              kStockDefaultFont);
+    Select(StockIndex(StockObject::kSystemFont));
     dc_.font.reset();
     ReleaseObject(kFont, dc_.live_slots[kFont]);
   }
   if (dc_.live_slots[kPen] != 0) {
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject),
-              kStockBlackPen);
+    Select(StockIndex(StockObject::kBlackPen));
     dc_.pen.reset();
     ReleaseObject(kPen, dc_.live_slots[kPen]);
   }
@@ -224,8 +132,8 @@ bool EmfPaintEngine::end() {
   return true;
 }
 
-void EmfPaintEngine::EmitValue(std::uint32_t type, std::uint32_t value) {
-  Emit(RecordBuilder(static_cast<RecordType>(type)).U32(value).Take());
+void EmfPaintEngine::Select(std::uint32_t index) {
+  Emit(ValueRecord(RecordType::kSelectObject, index));
 }
 
 std::uint32_t EmfPaintEngine::AllocateSlot() {
@@ -246,7 +154,7 @@ void EmfPaintEngine::ReleaseObject(ObjectKind kind, std::uint32_t slot) {
   if (slot == 0) return;
   // An object the saved state still selects must outlive the RESTOREDC.
   if (active_clip_ && saved_dc_.live_slots[kind] == slot) return;
-  EmitValue(static_cast<std::uint32_t>(RecordType::kDeleteObject), slot);
+  Emit(ValueRecord(RecordType::kDeleteObject, slot));
   slots_in_use_[slot] = false;
 }
 
@@ -254,20 +162,12 @@ void EmfPaintEngine::SelectPen(std::uint32_t key) {
   if (dc_.pen == key) return;
   dc_.pen = key;
   if (key == kNoObject) {
-    EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject),
-              kStockNullPen);
+    Select(StockIndex(StockObject::kNullPen));
     return;
   }
   const std::uint32_t slot = AllocateSlot();
-  // Width 0: a cosmetic pen, one device pixel wide at any scale.
-  Emit(RecordBuilder(RecordType::kCreatePen)
-           .U32(slot)
-           .U32(0)
-           .I32(0)
-           .I32(0)
-           .U32(key)
-           .Take());
-  EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject), slot);
+  Emit(CreatePenRecord(slot, PenStyle::kSolid, key));
+  Select(slot);
   ReleaseObject(kPen, dc_.live_slots[kPen]);
   dc_.live_slots[kPen] = slot;
 }
@@ -276,41 +176,18 @@ void EmfPaintEngine::SelectBrush(std::uint32_t key) {
   if (dc_.brush == key) return;
   dc_.brush = key;
   const std::uint32_t slot = AllocateSlot();
-  Emit(RecordBuilder(RecordType::kCreateBrushIndirect)
-           .U32(slot)
-           .U32(0)  // solid
-           .U32(key)
-           .U32(0)
-           .Take());
-  EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject), slot);
+  Emit(CreateSolidBrushRecord(slot, key));
+  Select(slot);
   ReleaseObject(kBrush, dc_.live_slots[kBrush]);
   dc_.live_slots[kBrush] = slot;
 }
 
-void EmfPaintEngine::SelectFont(const FontKey& key) {
+void EmfPaintEngine::SelectFont(const LogFont& key) {
   if (dc_.font == key) return;
   dc_.font = key;
   const std::uint32_t slot = AllocateSlot();
-  RecordBuilder record(RecordType::kExtCreateFontIndirectW);
-  record.U32(slot)
-      .I32(key.height)
-      .I32(0)
-      .I32(0)
-      .I32(0)
-      .I32(key.weight)
-      .U8(key.italic)
-      .U8(key.underline)
-      .U8(key.strike_out)
-      .U8(key.charset)
-      .U8(0)   // out precision: default
-      .U8(0)   // clip precision: default
-      .U8(0)   // quality: default
-      .U8(0);  // pitch and family: default
-  const QString face = key.face.left(31);
-  record.Utf16(face);
-  for (qsizetype i = face.size(); i < 32; ++i) record.U16(0);
-  Emit(record.Take());
-  EmitValue(static_cast<std::uint32_t>(RecordType::kSelectObject), slot);
+  Emit(CreateFontRecord(slot, key));
+  Select(slot);
   ReleaseObject(kFont, dc_.live_slots[kFont]);
   dc_.live_slots[kFont] = slot;
 }
@@ -318,26 +195,27 @@ void EmfPaintEngine::SelectFont(const FontKey& key) {
 void EmfPaintEngine::SetTextColor(std::uint32_t color) {
   if (dc_.text_color == color) return;
   dc_.text_color = color;
-  EmitValue(static_cast<std::uint32_t>(RecordType::kSetTextColor), color);
+  Emit(ValueRecord(RecordType::kSetTextColor, color));
 }
 
 void EmfPaintEngine::SetFillMode(Qt::FillRule rule) {
-  const std::uint32_t mode =
-      rule == Qt::WindingFill ? kPolyFillWinding : kPolyFillAlternate;
+  const auto mode = static_cast<std::uint32_t>(
+      rule == Qt::WindingFill ? PolygonFillMode::kWinding
+                              : PolygonFillMode::kAlternate);
   if (dc_.fill_mode == mode) return;
   dc_.fill_mode = mode;
-  EmitValue(static_cast<std::uint32_t>(RecordType::kSetPolyFillMode), mode);
+  Emit(ValueRecord(RecordType::kSetPolyFillMode, mode));
 }
 
 void EmfPaintEngine::SyncClip() {
   if (wanted_clip_ == active_clip_) return;
   if (active_clip_) {
-    Emit(RecordBuilder(RecordType::kRestoreDc).I32(-1).Take());
+    Emit(ValueRecord(RecordType::kRestoreDc, static_cast<std::uint32_t>(-1)));
     // Objects made inside the clipped section are no longer selected now.
     for (int kind = 0; kind < kObjectKinds; ++kind) {
       const std::uint32_t slot = dc_.live_slots[kind];
       if (slot != 0 && slot != saved_dc_.live_slots[kind]) {
-        EmitValue(static_cast<std::uint32_t>(RecordType::kDeleteObject), slot);
+        Emit(ValueRecord(RecordType::kDeleteObject, slot));
         slots_in_use_[slot] = false;
       }
     }
@@ -345,13 +223,9 @@ void EmfPaintEngine::SyncClip() {
     active_clip_.reset();
   }
   if (wanted_clip_) {
-    Emit(RecordBuilder(RecordType::kSaveDc).Take());
+    Emit(SaveDcRecord());
     saved_dc_ = dc_;
-    const QRect& r = *wanted_clip_;
-    Emit(
-        RecordBuilder(RecordType::kIntersectClipRect)
-            .Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height())
-            .Take());
+    Emit(IntersectClipRectRecord(*wanted_clip_));
     active_clip_ = wanted_clip_;
   }
 }
@@ -388,28 +262,7 @@ void EmfPaintEngine::FillDeviceRect(const QRectF& rect, const QColor& color) {
   const std::int32_t cx = ToLogical(rect.right()) - x;
   const std::int32_t cy = ToLogical(rect.bottom()) - y;
   if (cx <= 0 || cy <= 0) return;
-  Emit(RecordBuilder(RecordType::kBitBlt)
-           .Rect(x, y, x + cx - 1, y + cy - 1)
-           .I32(x)
-           .I32(y)
-           .I32(cx)
-           .I32(cy)
-           .U32(kPatCopy)
-           .I32(0)
-           .I32(0)
-           .F32(1)
-           .F32(0)
-           .F32(0)
-           .F32(1)
-           .F32(0)
-           .F32(0)
-           .U32(0)  // source background colour
-           .U32(0)  // usage
-           .U32(0)  // no bitmap
-           .U32(0)
-           .U32(0)
-           .U32(0)
-           .Take());
+  Emit(PatBltRecord(QRect(x, y, cx, cy)));
 }
 
 void EmfPaintEngine::FillDevicePath(const QPainterPath& path,
@@ -429,26 +282,7 @@ void EmfPaintEngine::FillDevicePath(const QPainterPath& path,
   SelectBrush(ColorRef(color));
   SelectPen(kNoObject);
   SetFillMode(path.fillRule());
-  qsizetype total = 0;
-  for (const QPolygonF& polygon : polygons) total += polygon.size();
-  RecordBuilder record(polygons.size() == 1 ? RecordType::kPolygon16
-                                            : RecordType::kPolyPolygon16);
-  AppendPointBounds(record, polygons);
-  if (polygons.size() > 1) {
-    record.U32(static_cast<std::uint32_t>(polygons.size()));
-  }
-  record.U32(static_cast<std::uint32_t>(total));
-  if (polygons.size() > 1) {
-    for (const QPolygonF& polygon : polygons) {
-      record.U32(static_cast<std::uint32_t>(polygon.size()));
-    }
-  }
-  for (const QPolygonF& polygon : polygons) {
-    for (const QPointF& point : polygon) {
-      record.I16(ToLogical16(point.x())).I16(ToLogical16(point.y()));
-    }
-  }
-  Emit(record.Take());
+  Emit(Poly16Record(ToLogical16(polygons), true));
 }
 
 void EmfPaintEngine::EmitPolylines(const std::vector<QPolygonF>& polylines) {
@@ -457,24 +291,7 @@ void EmfPaintEngine::EmitPolylines(const std::vector<QPolygonF>& polylines) {
     if (line.size() >= 2) lines.push_back(line);
   }
   if (lines.empty()) return;
-  qsizetype total = 0;
-  for (const QPolygonF& line : lines) total += line.size();
-  RecordBuilder record(lines.size() == 1 ? RecordType::kPolyline16
-                                         : RecordType::kPolyPolyline16);
-  AppendPointBounds(record, lines);
-  if (lines.size() > 1) record.U32(static_cast<std::uint32_t>(lines.size()));
-  record.U32(static_cast<std::uint32_t>(total));
-  if (lines.size() > 1) {
-    for (const QPolygonF& line : lines) {
-      record.U32(static_cast<std::uint32_t>(line.size()));
-    }
-  }
-  for (const QPolygonF& line : lines) {
-    for (const QPointF& point : line) {
-      record.I16(ToLogical16(point.x())).I16(ToLogical16(point.y()));
-    }
-  }
-  Emit(record.Take());
+  Emit(Poly16Record(ToLogical16(lines), false));
 }
 
 void EmfPaintEngine::StrokePath(const QPainterPath& path) {
@@ -551,7 +368,7 @@ void EmfPaintEngine::drawImage(const QRectF& target, const QImage& image,
   if (source_rect.isEmpty()) return;
   const QImage cropped =
       source_rect == image.rect() ? image : image.copy(source_rect);
-  const Dib dib = MakeDib(cropped);
+  const EncodedDib dib = EncodeDib(cropped);
   const QRectF device = transform_.mapRect(target);
   const std::int32_t x = ToLogical(device.left());
   const std::int32_t y = ToLogical(device.top());
@@ -559,27 +376,7 @@ void EmfPaintEngine::drawImage(const QRectF& target, const QImage& image,
   const std::int32_t cy = ToLogical(device.bottom()) - y;
   if (cx <= 0 || cy <= 0) return;
   SyncClip();
-  constexpr std::uint32_t kFixedSize = 80;
-  const auto info_size = static_cast<std::uint32_t>(dib.info.size());
-  Emit(RecordBuilder(RecordType::kStretchDiBits)
-           .Rect(x, y, x + cx - 1, y + cy - 1)
-           .I32(x)
-           .I32(y)
-           .I32(0)
-           .I32(0)
-           .I32(cropped.width())
-           .I32(cropped.height())
-           .U32(kFixedSize)
-           .U32(info_size)
-           .U32(kFixedSize + info_size)
-           .U32(static_cast<std::uint32_t>(dib.bits.size()))
-           .U32(0)  // colours are RGB values
-           .U32(kSrcCopy)
-           .I32(cx)
-           .I32(cy)
-           .Bytes(dib.info)
-           .Bytes(dib.bits)
-           .Take());
+  Emit(StretchDiBitsRecord(QRect(x, y, cx, cy), cropped.size(), dib));
 }
 
 void EmfPaintEngine::drawTextItem(const QPointF& origin,
@@ -598,6 +395,10 @@ void EmfPaintEngine::drawTextItem(const QPointF& origin,
   layout.endLayout();
   if (!line.isValid()) return;
 
+  // FIXME: under a rotated or sheared transform only the start of the run
+  // moves; the advances stay horizontal and the glyphs upright, as neither
+  // an escapement nor a world transform is written. Our pages have no
+  // rotated text.
   const double sx = std::hypot(transform_.m11(), transform_.m12());
   const double sy = std::hypot(transform_.m21(), transform_.m22());
   const QPointF device_origin = transform_.map(origin);
@@ -623,7 +424,7 @@ void EmfPaintEngine::drawTextItem(const QPointF& origin,
     i = next;
   }
 
-  FontKey key;
+  LogFont key;
   key.face =
       font.families().isEmpty() ? font.family() : font.families().front();
   key.height = -std::max(1, ToLogical(pixel_size * sy));
@@ -634,30 +435,15 @@ void EmfPaintEngine::drawTextItem(const QPointF& origin,
   const bool cjk = IsCjkFace(key.face) ||
                    std::any_of(text.begin(), text.end(),
                                [](QChar c) { return c.unicode() >= 0x2E80; });
-  key.charset = cjk ? 134 : 0;
+  key.charset = cjk ? Charset::kGb2312 : Charset::kAnsi;
 
   SyncClip();
   SelectFont(key);
   SetTextColor(ColorRef(color));
 
-  constexpr std::uint32_t kFixedSize = 76;
-  const auto string_bytes = static_cast<std::uint32_t>((2 * n + 3) / 4 * 4);
-  RecordBuilder record(RecordType::kExtTextOutW);
-  record.Rect(0, 0, -1, -1)
-      .U32(1)  // compatible graphics mode
-      .F32(0)
-      .F32(0)
-      .I32(ToLogical(device_origin.x()))
-      .I32(ToLogical(device_origin.y()))
-      .U32(static_cast<std::uint32_t>(n))
-      .U32(kFixedSize)
-      .U32(0)
-      .Rect(0, 0, -1, -1)
-      .U32(kFixedSize + string_bytes)
-      .Utf16(text)
-      .PadTo4();
-  for (const std::int32_t advance : dx) record.I32(advance);
-  Emit(record.Take());
+  Emit(ExtTextOutWRecord(
+      QPoint(ToLogical(device_origin.x()), ToLogical(device_origin.y())), text,
+      dx));
 }
 
 }  // namespace tessaly::emf

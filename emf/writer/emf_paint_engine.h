@@ -3,8 +3,7 @@
 // thin solid strokes POLYLINE16 with a one-pixel pen, other strokes their
 // filled outline, text EXTTEXTOUTW with explicit advances, images
 // STRETCHDIBITS, and clips SAVEDC + INTERSECTCLIPRECT ... RESTOREDC (the
-// clip's bounding rectangle). Text under a rotation keeps upright glyphs at
-// the rotated positions: our pages have none.
+// clip's bounding rectangle).
 #ifndef TESSALY_EMF_WRITER_EMF_PAINT_ENGINE_H_
 #define TESSALY_EMF_WRITER_EMF_PAINT_ENGINE_H_
 
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "emf/writer/emf_stream.h"
+#include "emf/writer/record_encoders.h"
 
 namespace tessaly::emf {
 
@@ -48,35 +48,25 @@ class EmfPaintEngine : public QPaintEngine {
   QByteArray Finish() const { return stream_.Finish(); }
 
  private:
-  struct FontKey {
-    QString face;
-    std::int32_t height = 0;
-    std::int32_t weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strike_out = false;
-    std::uint8_t charset = 0;
-    bool operator==(const FontKey&) const = default;
-  };
   enum ObjectKind { kPen, kBrush, kFont, kObjectKinds };
   // What the recorded device context currently holds, as far as we set it.
   struct DcCache {
     std::optional<std::uint32_t> pen;    // COLORREF, or kNoObject
     std::optional<std::uint32_t> brush;  // COLORREF, or kNoObject
-    std::optional<FontKey> font;
+    std::optional<LogFont> font;
     std::optional<std::uint32_t> text_color;
     std::optional<std::uint32_t> fill_mode;
     std::array<std::uint32_t, kObjectKinds> live_slots{};  // 0 = none
   };
 
   void Emit(const QByteArray& record) { stream_.Append(record); }
-  void EmitValue(std::uint32_t type, std::uint32_t value);
+  void Select(std::uint32_t index);
 
   std::uint32_t AllocateSlot();
   void ReleaseObject(ObjectKind kind, std::uint32_t slot);
   void SelectPen(std::uint32_t key);
   void SelectBrush(std::uint32_t key);
-  void SelectFont(const FontKey& key);
+  void SelectFont(const LogFont& key);
   void SetTextColor(std::uint32_t color);
   void SetFillMode(Qt::FillRule rule);
   void SyncClip();

@@ -69,6 +69,10 @@ void RecordBuilder::PatchU32(std::uint32_t offset, std::uint32_t value) {
 
 QByteArray RecordBuilder::Take() {
   PadTo4();
+  // The reader refuses records shorter than their type's fixed part.
+  Q_ASSERT(bytes_.size() >= MinimumRecordSize(static_cast<RecordType>(
+                                static_cast<std::uint8_t>(bytes_[0]) |
+                                static_cast<std::uint8_t>(bytes_[1]) << 8)));
   PatchU32(4, static_cast<std::uint32_t>(bytes_.size()));
   return std::move(bytes_);
 }

@@ -67,7 +67,8 @@ TEST(EmfWriterTest, HeaderDescribesTheReferenceDevice) {
   bool anisotropic = false;
   for (const auto& record : check.records) {
     if (record.type == static_cast<std::uint32_t>(RecordType::kSetMapMode)) {
-      anisotropic = ReadU32(stream, record.offset + 8) == kMapModeAnisotropic;
+      anisotropic = ReadU32(stream, record.offset + 8) ==
+                    static_cast<std::uint32_t>(MapMode::kAnisotropic);
     }
   }
   EXPECT_TRUE(anisotropic);
