@@ -7,6 +7,7 @@
 #include "reader/current_topic.h"
 #include "reader/page_image.h"
 #include "reader/page_viewport.h"
+#include "reader/reader_tools.h"
 #include "reader/topic_catalogue.h"
 #include "toolkit/units.h"
 
@@ -53,6 +54,7 @@ void FrmZ::Form_Load() {
   viewport_ = new PageViewport(ToQString(entry->viewport), this);
   viewport_->setGeometry(kViewportRect);
   viewport_->ForwardScrollingTo(vsl_01_);
+  tools_ = new ReaderTools(this, viewport_, *entry);
   for (int i = 0; i < entry->page_count; ++i) {
     const QByteArray page = content::LoadPage(ToQString(entry->page_control), i)
                                 .value_or(QByteArray());

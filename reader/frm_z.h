@@ -18,6 +18,7 @@ namespace tessaly::reader {
 struct TopicEntry;
 class PageImage;
 class PageViewport;
+class ReaderTools;
 
 class FrmZ : public toolkit::Form {
   Q_OBJECT
@@ -25,6 +26,10 @@ class FrmZ : public toolkit::Form {
  public:
   FrmZ();
   ~FrmZ() override;
+
+  // Printing, export and the context menu; nullptr for a topic that the
+  // catalogue does not know.
+  ReaderTools* Tools() const { return tools_; }
 
   // The scroll value that the page positions reflect; empty until a
   // scrolling topic has loaded.
@@ -41,6 +46,7 @@ class FrmZ : public toolkit::Form {
 
   QScrollBar* vsl_01_ = nullptr;
   PageViewport* viewport_ = nullptr;
+  ReaderTools* tools_ = nullptr;
   std::vector<PageImage*> pages_;
   std::vector<double> page_tops_;
   std::optional<int> last_scroll_value_;
