@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/frm_main.h"
+#include "app/search_command.h"
 #include "toolkit/chinese_interface.h"
 #include "toolkit/fonts.h"
 #include "toolkit/forms.h"
@@ -18,6 +19,7 @@ FrmMain* StartProgram() {
   QApplication::setFont(toolkit::SongFont(9));
   FrmMain* main_window = toolkit::Load<FrmMain>();
   toolkit::Show(main_window);
+  InstallHandbookSearch(main_window);
   return main_window;
 }
 

@@ -54,7 +54,6 @@ void FrmZ::Form_Load() {
   viewport_ = new PageViewport(ToQString(entry->viewport), this);
   viewport_->setGeometry(kViewportRect);
   viewport_->ForwardScrollingTo(vsl_01_);
-  tools_ = new ReaderTools(this, viewport_, *entry);
   for (int i = 0; i < entry->page_count; ++i) {
     const QByteArray page = content::LoadPage(ToQString(entry->page_control), i)
                                 .value_or(QByteArray());
@@ -66,6 +65,7 @@ void FrmZ::Form_Load() {
   } else {
     ShowFixedPage(*entry);
   }
+  tools_ = new ReaderTools(this, viewport_, vsl_01_, pages_, *entry);
 }
 
 void FrmZ::ShowFixedPage(const TopicEntry& entry) {

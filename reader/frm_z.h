@@ -27,8 +27,8 @@ class FrmZ : public toolkit::Form {
   FrmZ();
   ~FrmZ() override;
 
-  // Printing, export and the context menu; nullptr for a topic that the
-  // catalogue does not know.
+  // Find, select and copy, printing, export and the context menu; nullptr
+  // for a topic that the catalogue does not know.
   ReaderTools* Tools() const { return tools_; }
 
   // The scroll value that the page positions reflect; empty until a
