@@ -14,6 +14,7 @@
 #include "emf/text_layer.h"
 #include "text/flat_text.h"
 #include "tools/content_compiler/body_markup.h"
+#include "tools/content_compiler/questionnaire_markup.h"
 #include "tools/content_compiler/topic_source.h"
 
 namespace tessaly::content {
@@ -100,8 +101,10 @@ TEST(TopicTextTest, EveryParagraphOfEverySourceIsOnItsPagesInOrder) {
     SCOPED_TRACE(name.toStdString());
 
     std::vector<std::u32string> paragraphs;
-    CollectTexts(content_compiler::ParseBodyMarkup(parsed.source.body),
-                 paragraphs);
+    std::vector<content_compiler::MarkupBlock> blocks =
+        content_compiler::ParseBodyMarkup(parsed.source.body);
+    content_compiler::RenderDataTokens(blocks);  // as the pages print them
+    CollectTexts(blocks, paragraphs);
     ASSERT_FALSE(paragraphs.empty());
     const std::u32string text = TopicText(parsed.source.control);
     std::size_t from = 0;

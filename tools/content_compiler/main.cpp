@@ -4,7 +4,7 @@
 //   content_compiler --report content/topics/Img_03.txt
 //   content_compiler --preview DIR TOPIC.txt...   (PNGs of the played pages)
 //   content_compiler --output DIR [--index pages.json] [--qrc pages.qrc]
-//                    [--draft] TOPIC.txt...
+//                    [--questionnaires FILE.cpp] [--draft] TOPIC.txt...
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +19,7 @@
 #include "emf/emf_player.h"
 #include "toolkit/fonts.h"
 #include "tools/content_compiler/page_report.h"
+#include "tools/content_compiler/questionnaire_markup.h"
 #include "tools/content_compiler/topic_compiler.h"
 #include "tools/content_compiler/topic_layout.h"
 
@@ -31,7 +32,7 @@ void PrintUsage() {
       "usage: content_compiler --report TOPIC.txt|DIR...\n"
       "       content_compiler --preview PNG_DIR TOPIC.txt|DIR...\n"
       "       content_compiler --output DIR [--index FILE] [--qrc FILE] "
-      "[--draft] TOPIC.txt|DIR...\n",
+      "[--questionnaires FILE.cpp] [--draft] TOPIC.txt|DIR...\n",
       stderr);
 }
 
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
       options.index_file = args[++i];
     } else if (arg == u"--qrc" && has_value) {
       options.qrc_file = args[++i];
+    } else if (arg == u"--questionnaires" && has_value) {
+      options.questionnaire_file = args[++i];
     } else if (arg.startsWith(u"--")) {
       PrintUsage();
       return 2;
@@ -113,6 +116,11 @@ int main(int argc, char* argv[]) {
           loaded.source, tessaly::content_compiler::LayoutDevice());
       out << file << ": " << FormatPageReport(layout) << '\n';
       all_fit = all_fit && DescribeFlowError(layout).isEmpty();
+      for (const QString& fault :
+           tessaly::content_compiler::ReadQuestionnaire(loaded.source).errors) {
+        out << "  KEY FAULT: " << fault << '\n';
+        all_fit = false;
+      }
     }
     return all_fit ? 0 : 1;
   }

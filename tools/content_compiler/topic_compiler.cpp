@@ -12,6 +12,7 @@
 
 #include "emf/writer/emf_writer.h"
 #include "tools/content_compiler/page_style.h"
+#include "tools/content_compiler/questionnaire_markup.h"
 
 namespace tessaly::content_compiler {
 namespace {
@@ -77,6 +78,7 @@ CompileResult CompileTopics(const QStringList& files,
   QJsonArray index;
   QStringList resources;
   std::set<QString> controls;
+  std::vector<questionnaires::Questionnaire> questionnaires;
   for (const QString& file : files) {
     const TopicSourceResult loaded = LoadTopic(file);
     if (!loaded.error.isEmpty()) {
@@ -88,6 +90,16 @@ CompileResult CompileTopics(const QStringList& files,
                         .arg(file, loaded.source.control));
       continue;
     }
+    const QuestionnaireMarkup key = ReadQuestionnaire(loaded.source);
+    if (!key.errors.isEmpty()) {
+      for (const QString& fault : key.errors) {
+        errors.append(
+            QStringLiteral("%1: %2 (%3): %4")
+                .arg(file, loaded.source.title, loaded.source.control, fault));
+      }
+      continue;
+    }
+    if (key.present) questionnaires.push_back(key.questionnaire);
     const TopicLayout layout = LayOutTopic(loaded.source, LayoutDevice());
     if (const QString error = DescribeFlowError(layout); !error.isEmpty()) {
       const QString message = QStringLiteral("%1: %2").arg(file, error);
@@ -121,6 +133,12 @@ CompileResult CompileTopics(const QStringList& files,
       !WriteFile(options.index_file,
                  QJsonDocument(index).toJson(QJsonDocument::Indented))) {
     errors.append(QStringLiteral("cannot write %1").arg(options.index_file));
+  }
+  if (!options.questionnaire_file.isEmpty() &&
+      !WriteFile(options.questionnaire_file,
+                 QuestionnaireSourceFile(questionnaires))) {
+    errors.append(
+        QStringLiteral("cannot write %1").arg(options.questionnaire_file));
   }
   if (!options.qrc_file.isEmpty()) {
     const QDir qrc_dir = QFileInfo(options.qrc_file).absoluteDir();

@@ -17,6 +17,8 @@ struct CompileOptions {
   QString output_dir;
   QString index_file;  // JSON: title, control and page heights per topic
   QString qrc_file;    // resource list with the pages under /pages
+  // C++ source with the questionnaires read from the topics' keys.
+  QString questionnaire_file;
   // Topics that do not fit are built anyway (cut off, or with empty pages)
   // and reported as warnings: for drafts only.
   bool draft = false;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "tools/content_compiler/body_markup.h"
+#include "tools/content_compiler/questionnaire_markup.h"
 
 namespace tessaly::content_compiler {
 
@@ -12,8 +13,9 @@ TopicLayout LayOutTopic(const TopicSource& source,
                         QPaintDevice* layout_device) {
   TopicLayout layout;
   layout.source = source;
-  layout.document =
-      BuildTopicDocument(ParseBodyMarkup(source.body), layout_device);
+  std::vector<MarkupBlock> blocks = ParseBodyMarkup(source.body);
+  RenderDataTokens(blocks);
+  layout.document = BuildTopicDocument(blocks, layout_device);
   layout.units =
       CollectFlowUnits(*layout.document.document, layout.document.page_breaks);
   layout.flow = FlowPages(layout.units, source.frames);
