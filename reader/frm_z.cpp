@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "content/topic_pages.h"
+#include "questionnaires/questionnaire_bar.h"
 #include "reader/current_topic.h"
 #include "reader/page_image.h"
 #include "reader/page_viewport.h"
@@ -66,6 +67,8 @@ void FrmZ::Form_Load() {
     ShowFixedPage(*entry);
   }
   tools_ = new ReaderTools(this, viewport_, vsl_01_, pages_, *entry);
+  questionnaires::ShowQuestionnaireBarIfAny(std::string(entry->title),
+                                            viewport_->geometry(), this);
 }
 
 void FrmZ::ShowFixedPage(const TopicEntry& entry) {
