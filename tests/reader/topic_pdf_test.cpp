@@ -14,6 +14,7 @@
 #include "reader/topic_catalogue.h"
 #include "reader/topic_sheets.h"
 #include "tools/content_compiler/body_markup.h"
+#include "tools/content_compiler/questionnaire_markup.h"
 #include "tools/content_compiler/topic_source.h"
 
 namespace tessaly::reader {
@@ -111,8 +112,10 @@ TEST_P(TopicPdfTest, TextComesBackInOrderWithOneSheetPerPage) {
   }
 
   QStringList paragraphs;
-  CollectParagraphs(content_compiler::ParseBodyMarkup(source.source.body),
-                    paragraphs);
+  std::vector<content_compiler::MarkupBlock> blocks =
+      content_compiler::ParseBodyMarkup(source.source.body);
+  content_compiler::RenderDataTokens(blocks);  // as the pages print them
+  CollectParagraphs(blocks, paragraphs);
   ASSERT_FALSE(paragraphs.isEmpty());
   qsizetype from = 0;
   for (const QString& paragraph : paragraphs) {
