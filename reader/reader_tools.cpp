@@ -365,6 +365,10 @@ void ReaderTools::ExportPdf() {
       window_, QStringLiteral("导出为 PDF"), DefaultPdfName(),
       QStringLiteral("PDF 文件 (*.pdf)"));
   if (path.isEmpty()) return;
+  ExportPdfTo(path);
+}
+
+void ReaderTools::ExportPdfTo(const QString& path) {
   if (const std::optional<QString> error = WriteTopicPdf(entry_, path)) {
     toolkit::ShowInformation(
         window_, QStringLiteral("无法写入“%1”：%2").arg(path, *error));

@@ -50,6 +50,8 @@ class ReaderTools : public QObject {
   void Print();
   // A save dialog, then the topic as a PDF file.
   void ExportPdf();
+  // Writes the topic to `path`; a failure is reported in a message box.
+  void ExportPdfTo(const QString& path);
   QString DefaultPdfName() const;
 
   QMenu* ContextMenu() const { return context_menu_; }
