@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libuemf-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
   poppler-utils
-  xvfb xauth openbox
+  xvfb xauth openbox xdotool x11-utils
   desktop-file-utils appstream
   dpkg-dev file lintian
 )

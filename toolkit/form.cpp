@@ -32,7 +32,10 @@ void Form::SetClientSizeTwips(int width, int height) {
 }
 
 void Form::SetDesignPlacementTwips(int left, int top) {
-  move(TwipsToPixels(left), TwipsToPixels(top));
+  // A window's move() places its frame; setGeometry() places the client
+  // area, which is what the design point gives, whatever frame the window
+  // manager draws around it.
+  setGeometry(QRect(QPoint(TwipsToPixels(left), TwipsToPixels(top)), size()));
 }
 
 void Form::closeEvent(QCloseEvent* event) {

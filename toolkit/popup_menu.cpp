@@ -1,13 +1,54 @@
 #include "toolkit/popup_menu.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "toolkit/sys_colors.h"
 
 namespace tessaly::toolkit {
+namespace {
+
+// Qt chooses a menu item on the release of any mouse button outside Windows.
+// An open submenu hands the events over its parent menus on to them, so a
+// filter on each menu sees every event over that menu.
+class LeftButtonOnlyFilter : public QObject {
+ public:
+  static LeftButtonOnlyFilter* Instance() {
+    static auto* filter = new LeftButtonOnlyFilter();
+    return filter;
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* menu = static_cast<QWidget*>(watched);
+        return mouse->button() != Qt::LeftButton &&
+               menu->rect().contains(mouse->position().toPoint());
+      }
+      case QEvent::ContextMenu:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
+
+void ChooseWithLeftButtonOnly(QMenu* menu) {
+  // Installing the same filter again only moves it to the front.
+  menu->installEventFilter(LeftButtonOnlyFilter::Instance());
+  for (QMenu* submenu : menu->findChildren<QMenu*>()) {
+    submenu->installEventFilter(LeftButtonOnlyFilter::Instance());
+  }
+}
 
 void PopupMenu(QWidget* form, QMenu* menu, QPoint at) {
+  ChooseWithLeftButtonOnly(menu);
   menu->exec(form->mapToGlobal(at));
 }
 

@@ -166,6 +166,54 @@ TEST_F(SectionMenusTest, SectionButtonsPopUpBesideThemselves) {
   EXPECT_EQ(toolkit::Instance<reader::FrmZ>(), nullptr);
 }
 
+TEST_F(SectionMenusTest, OnlyTheLeftButtonChoosesAnItem) {
+  Click(Label("Lbl_CMD_GK"));
+  // In a top-level menu (a command) and in a submenu (a topic), the middle
+  // and right buttons leave the item alone and the menu open; the left one
+  // then chooses it.
+  struct Case {
+    const char* submenu;  // opened first, or nullptr
+    const char* item;
+  };
+  const Case cases[] = {{nullptr, "menuZY_MN"}, {"menuZY_QX", "menuZY_QX_CP2"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    struct {
+      bool open_after_other_buttons = false;
+      bool reader_after_other_buttons = true;
+      bool reader_after_left = false;
+    } seen;
+    QTimer::singleShot(50, form_, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      if (c.submenu != nullptr) {
+        menu->setActiveAction(Action(c.submenu));
+        QTest::keyClick(menu, Qt::Key_Right);
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr || menu->objectName() != c.submenu) return;
+      }
+      const QPoint at = menu->actionGeometry(Action(c.item)).center();
+      QTest::mouseMove(menu, at);
+      for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton}) {
+        QTest::mouseClick(menu, button, {}, at);
+        QTest::mouseDClick(menu, button, {}, at);
+      }
+      seen.open_after_other_buttons = QApplication::activePopupWidget() == menu;
+      seen.reader_after_other_buttons =
+          toolkit::Instance<reader::FrmZ>() != nullptr;
+      QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+      seen.reader_after_left = toolkit::Instance<reader::FrmZ>() != nullptr;
+      while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    Click(Label("lblZY"));
+    EXPECT_TRUE(seen.open_after_other_buttons);
+    EXPECT_FALSE(seen.reader_after_other_buttons);
+    EXPECT_TRUE(seen.reader_after_left);
+    toolkit::Unload<reader::FrmZ>();
+    FlushDeletes();
+  }
+}
+
 TEST_F(SectionMenusTest, TopicCommandReplacesTheReaderAndCaptionsIt) {
   Click(Label("Lbl_CMD_GK"));
   Action("menuBK_JY_JLCP")->trigger();
