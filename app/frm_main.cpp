@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include <QKeyEvent>
 #include <QPixmap>
 #include <array>
 
@@ -190,7 +191,51 @@ void FrmMain::BuildControls() {
   connect(lbl_jz_, &toolkit::LabelButton::Click, this, &FrmMain::lblJZ_Click);
   connect(lbl_zy_, &toolkit::LabelButton::Click, this, &FrmMain::lblZY_Click);
 
+  // The buttons in the order the eye meets them: the click line of the
+  // title screen, then the left column from the top, then the exit button.
+  keyboard_order_ = {lbl_03_,
+                     label("Lbl_CMD_GK"),
+                     label("Lbl_CMD_ZK"),
+                     lbl_bk_,
+                     lbl_ys_,
+                     lbl_jz_,
+                     lbl_zy_,
+                     label("Lbl_end")};
+  for (toolkit::LabelButton* button : keyboard_order_) button->SetClickable();
+  for (std::size_t i = 1; i < keyboard_order_.size(); ++i) {
+    setTabOrder(keyboard_order_[i - 1], keyboard_order_[i]);
+  }
+  // On the title screen the picture covers every other button.
+  SetMainScreenTabStops(false);
+
   menus_ = new SectionMenus(this);
+}
+
+void FrmMain::SetMainScreenTabStops(bool tab_stops) {
+  for (toolkit::LabelButton* button : keyboard_order_) {
+    if (button != lbl_03_) button->SetTabStop(tab_stops);
+  }
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+  // The title screen takes Enter and Space anywhere, as it takes a click
+  // anywhere.
+  const bool on_title_screen = lbl_03_->isVisible();
+  const bool enter_key = event->key() == Qt::Key_Return ||
+                         event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Space;
+  if (on_title_screen && enter_key && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    if (!event->isAutoRepeat()) EnterMainScreenFromKeyboard();
+    return;
+  }
+  Form::keyPressEvent(event);
+}
+
+void FrmMain::EnterMainScreenFromKeyboard() {
+  IMG_BG_Click();
+  // Go on from where the keyboard user is: the first edition button.
+  keyboard_order_[1]->setFocus(Qt::TabFocusReason);
 }
 
 QString FrmMain::EditionKey() const { return lbl_cap_->Caption(); }
@@ -210,7 +255,13 @@ void FrmMain::Form_Load() {
 
 void FrmMain::IMG_BG_Click() { EnterMainScreen(); }
 
-void FrmMain::Lbl_03_Click() { EnterMainScreen(); }
+void FrmMain::Lbl_03_Click() {
+  if (lbl_03_->ClickedByKeyboard()) {
+    EnterMainScreenFromKeyboard();
+  } else {
+    EnterMainScreen();
+  }
+}
 
 void FrmMain::EnterMainScreen() {
   lbl_03_->setVisible(false);
@@ -220,6 +271,7 @@ void FrmMain::EnterMainScreen() {
   toolkit::SetSysColors(1, &index, &orange);
   PlaceBackground(132.643, 53.006, 257.301, 407.876);
   img_bg_->setEnabled(false);
+  SetMainScreenTabStops(true);
 }
 
 void FrmMain::SwitchEdition(bool zhongkao_allowed, const QString& key,

@@ -12,6 +12,7 @@
 #define TESSALY_APP_FRM_MAIN_H_
 
 #include <QString>
+#include <array>
 #include <optional>
 
 #include "toolkit/form.h"
@@ -58,6 +59,7 @@ class FrmMain : public toolkit::Form {
   void Form_Load() override;
   void Form_QueryUnload() override;
   void Form_Unload() override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
@@ -72,6 +74,8 @@ class FrmMain : public toolkit::Form {
   void lblZY_Click();
 
   void EnterMainScreen();
+  void EnterMainScreenFromKeyboard();
+  void SetMainScreenTabStops(bool tab_stops);
   void SwitchEdition(bool zhongkao_allowed, const QString& key,
                      const QString& caption);
   void RestoreMenuColor();
@@ -87,6 +91,8 @@ class FrmMain : public toolkit::Form {
   toolkit::LabelButton* lbl_jz_ = nullptr;
   toolkit::LabelButton* lbl_zy_ = nullptr;
   SectionMenus* menus_ = nullptr;
+  // The clickable labels in the order Tab visits them.
+  std::array<toolkit::LabelButton*, 8> keyboard_order_{};
   std::optional<toolkit::ColorRef> saved_menu_color_;
 };
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/sys_colors.h"
 
 namespace tessaly::biorhythm {
@@ -20,6 +21,10 @@ QPen ChartPen(ChartColor color, int width) {
 
 ChartView::ChartView(const QString& name, QWidget* parent) : QWidget(parent) {
   setObjectName(name);
+  // A Tab stop, so that keyboard and screen-reader users reach the chart.
+  setFocusPolicy(Qt::StrongFocus);
+  toolkit::SetAccessibleRole(this, QAccessible::Chart);
+  setAccessibleName(QStringLiteral("节律周期图"));
   // Background and border follow the desktop's window colours.
   toolkit::FollowSysColors(this, [this] { update(); });
 }
@@ -52,8 +57,15 @@ void ChartView::paintEvent(QPaintEvent*) {
       toolkit::ResolveColor(toolkit::SysColorRef(toolkit::kColorWindowText)),
       1));
   painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-  if (!chart_) return;
+  if (chart_) DrawChart(painter);
+  if (hasFocus()) {
+    painter.setClipping(false);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+  }
+}
 
+void ChartView::DrawChart(QPainter& painter) const {
   painter.setClipRect(PlotArea());
   // Whole-pixel positions keep the one-pixel lines sharp.
   const auto at = [this](ChartPoint p) {

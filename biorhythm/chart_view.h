@@ -3,6 +3,7 @@
 #ifndef TESSALY_BIORHYTHM_CHART_VIEW_H_
 #define TESSALY_BIORHYTHM_CHART_VIEW_H_
 
+#include <QPainter>
 #include <QWidget>
 #include <optional>
 
@@ -27,6 +28,7 @@ class ChartView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void DrawChart(QPainter& painter) const;
   // The drawing area inside the one-pixel flat border.
   QRectF PlotArea() const;
 

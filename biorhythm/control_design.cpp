@@ -69,6 +69,13 @@ QWidget* MakeControl(const ControlDesign& row, QWidget* parent,
 
 }  // namespace
 
+bool IsEnterKey(const QKeyEvent& event) {
+  const bool enter =
+      event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  // The keypad's Enter carries the keypad modifier.
+  return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 QFont DefaultFormFont() { return toolkit::SongFont(9); }
 
 void BuildControls(QWidget* form, std::span<const ControlDesign> design,

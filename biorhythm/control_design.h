@@ -3,6 +3,7 @@
 #ifndef TESSALY_BIORHYTHM_CONTROL_DESIGN_H_
 #define TESSALY_BIORHYTHM_CONTROL_DESIGN_H_
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -60,6 +61,10 @@ QString ToQString(std::string_view text);
 // on top) and links the tab order by tab index.
 void BuildControls(QWidget* form, std::span<const ControlDesign> design,
                    const OwnControlMaker& make_own = {});
+
+// Return or Enter without modifiers: the key that presses a window's
+// obvious button.
+bool IsEnterKey(const QKeyEvent& event);
 
 // The form's default font: 宋体 9 pt, as on a Simplified Chinese desktop.
 QFont DefaultFormFont();

@@ -1,11 +1,14 @@
 #include "biorhythm/frm_cs1.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 
 #include "biorhythm/control_design.h"
 #include "biorhythm/date_entry.h"
 #include "biorhythm/model.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/date_text.h"
 #include "toolkit/message_box.h"
 
@@ -63,8 +66,35 @@ FrmCs1::FrmCs1() : toolkit::Form(QStringLiteral("FRM_CS1")) {
           &FrmCs1::MaskEdBox1_LostFocus);
   connect(test_box_, &toolkit::MaskedDateBox::LostFocus, this,
           &FrmCs1::MaskEdBox2_LostFocus);
-  connect(Control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
-          &FrmCs1::Command1_Click);
+  command1_ = Control<QPushButton>(this, "Command1");
+  connect(command1_, &QPushButton::clicked, this, &FrmCs1::Command1_Click);
+  NameForScreenReaders();
+}
+
+void FrmCs1::NameForScreenReaders() {
+  auto caption = [this](const char* label) {
+    return toolkit::AccessibleCaption(Control<QLabel>(this, label)->text());
+  };
+  birth_box_->setAccessibleName(caption("Label2"));
+  test_box_->setAccessibleName(caption("Label3"));
+  const std::array row_labels = {"Label4", "Label5", "Label6"};
+  for (std::size_t i = 0; i < row_labels.size(); ++i) {
+    const QString row = caption(row_labels[i]);
+    value_boxes_[i]->setAccessibleName(row);
+    phase_boxes_[i]->setAccessibleName(row + QStringLiteral("阶段"));
+  }
+}
+
+void FrmCs1::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere in the window runs the test. The boxes pass it on; the
+  // focus stays where it is, so the date check still runs when the user
+  // leaves the box.
+  if (IsEnterKey(*event)) {
+    event->accept();
+    command1_->click();
+    return;
+  }
+  toolkit::Form::keyPressEvent(event);
 }
 
 void FrmCs1::MaskEdBox1_LostFocus() { CheckDateEntry(birth_box_); }

@@ -4,6 +4,7 @@
 #define TESSALY_BIORHYTHM_FRM_CS1_H_
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <array>
 
 #include "toolkit/form.h"
@@ -17,13 +18,18 @@ class FrmCs1 : public toolkit::Form {
  public:
   FrmCs1();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void MaskEdBox1_LostFocus();
   void MaskEdBox2_LostFocus();
   void Command1_Click();
 
   void CheckDateEntry(const toolkit::MaskedDateBox* box);
+  void NameForScreenReaders();
 
+  QPushButton* command1_ = nullptr;
   toolkit::MaskedDateBox* birth_box_ = nullptr;
   toolkit::MaskedDateBox* test_box_ = nullptr;
   // Physical, emotional, intellectual.

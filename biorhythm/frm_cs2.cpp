@@ -1,10 +1,14 @@
 #include "biorhythm/frm_cs2.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 #include "biorhythm/chart.h"
 #include "biorhythm/control_design.h"
 #include "biorhythm/model.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/message_box.h"
 #include "toolkit/sys_colors.h"
 
@@ -67,8 +71,39 @@ FrmCs2::FrmCs2() : toolkit::Form(QStringLiteral("FRM_CS2")) {
 
   birth_picker_ = Control<toolkit::DatePicker>(this, "DTPicker2");
   test_picker_ = Control<toolkit::DatePicker>(this, "DTPicker1");
-  connect(Control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
-          &FrmCs2::Command1_Click);
+  command1_ = Control<QPushButton>(this, "Command1");
+  connect(command1_, &QPushButton::clicked, this, &FrmCs2::Command1_Click);
+  birth_picker_->setAccessibleName(
+      toolkit::AccessibleCaption(Control<QLabel>(this, "Label7")->text()));
+  test_picker_->setAccessibleName(
+      toolkit::AccessibleCaption(Control<QLabel>(this, "Label8")->text()));
+  picture_->setAccessibleDescription(QStringLiteral("尚未绘制"));
+}
+
+void FrmCs2::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere in the window draws; the pickers pass it on.
+  if (IsEnterKey(*event)) {
+    event->accept();
+    command1_->click();
+    return;
+  }
+  toolkit::Form::keyPressEvent(event);
+}
+
+QString FrmCs2::DescribeChart(int n) {
+  // What a sighted user reads off the chart's test-day line.
+  QStringList values;
+  for (const CycleTraits& traits : kCycles) {
+    values << toolkit::AccessibleCaption(ToQString(traits.row_label)) +
+                  QLatin1Char(' ') +
+                  QString::fromStdString(
+                      FormatCycleValue(CycleValue(n, traits.cycle)));
+  }
+  values << QStringLiteral("综合 ") + QString::number(CombinedValue(n), 'f', 2);
+  return QStringLiteral(
+             "测试日前后各15天的体力、情绪、智力和综合周期值。"
+             "测试日：") +
+         values.join(QStringLiteral("，"));
 }
 
 void FrmCs2::Command1_Click() {
@@ -80,7 +115,9 @@ void FrmCs2::Command1_Click() {
                                 static_cast<qsizetype>(refusal->size())));
     return;
   }
-  picture_->SetChart(MakeChart(DayCount(birth, test)));
+  const int n = DayCount(birth, test);
+  picture_->SetChart(MakeChart(n));
+  picture_->setAccessibleDescription(DescribeChart(n));
 }
 
 }  // namespace tessaly::biorhythm

@@ -3,6 +3,8 @@
 #ifndef TESSALY_BIORHYTHM_FRM_CS2_H_
 #define TESSALY_BIORHYTHM_FRM_CS2_H_
 
+#include <QPushButton>
+
 #include "biorhythm/chart_view.h"
 #include "toolkit/date_picker.h"
 #include "toolkit/form.h"
@@ -15,9 +17,14 @@ class FrmCs2 : public toolkit::Form {
  public:
   FrmCs2();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Command1_Click();
+  static QString DescribeChart(int n);
 
+  QPushButton* command1_ = nullptr;
   toolkit::DatePicker* birth_picker_ = nullptr;
   toolkit::DatePicker* test_picker_ = nullptr;
   ChartView* picture_ = nullptr;

@@ -1,8 +1,10 @@
 #include "predictions/prediction_board_window.h"
 
 #include <QString>
+#include <algorithm>
 #include <string_view>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/fonts.h"
 #include "toolkit/label_button.h"
 #include "toolkit/shape_rect.h"
@@ -40,13 +42,14 @@ struct FramedButton {
 // A button label in the menu colour with the frame that surrounds it.
 FramedButton AddFramedButton(QWidget* parent, const QString& name,
                              const QString& frame_name, const QString& caption,
-                             TwipsPoint at) {
+                             TwipsPoint at, bool clickable = true) {
   auto* frame = new toolkit::ShapeRect(frame_name, kMenuColor, parent);
   const TwipsPoint frame_at = FramePosition(at);
   toolkit::PlaceTwips(frame, frame_at.left, frame_at.top, kFrameWidth,
                       kFrameHeight);
   auto* button = new toolkit::LabelButton(name, caption, parent);
   button->SetBackColor(kMenuColor);
+  if (clickable) button->SetClickable();
   button->setFont(toolkit::SongFont(kButtonFontPoints));
   toolkit::PlaceTwips(button, at.left, at.top, kButtonWidth, kButtonHeight);
   return {button, frame};
@@ -101,6 +104,7 @@ void PredictionBoardWindow::BuildRegionGrid(const BoardLayout& layout) {
       connect(button, &toolkit::LabelButton::Click, this, [this, index] {
         Lbl_YT_Click(static_cast<std::int16_t>(index));
       });
+      regions_.push_back(button);
     }
   }
 }
@@ -108,7 +112,8 @@ void PredictionBoardWindow::BuildRegionGrid(const BoardLayout& layout) {
 void PredictionBoardWindow::BuildPanel(const BoardLayout& layout) {
   const FramedButton heading =
       AddFramedButton(this, QStringLiteral("Lbl_YTC"),
-                      QStringLiteral("Shp_YTC"), QString(), layout.heading_at);
+                      QStringLiteral("Shp_YTC"), QString(), layout.heading_at,
+                      /*clickable=*/false);
   const FramedButton back = AddFramedButton(
       this, QStringLiteral("Lbl_YTB"), QStringLiteral("Shp_YTB"),
       Text(kReturnCaption), layout.return_at);
@@ -125,13 +130,34 @@ void PredictionBoardWindow::BuildPanel(const BoardLayout& layout) {
   listing_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   toolkit::PlaceTwips(listing_, layout.text_at.left, layout.text_at.top,
                       kTextBoxWidth, layout.text_height);
+  // Tab must lead out of the listing, or a keyboard user is caught in it.
+  listing_->setTabChangesFocus(true);
+  listing_->setAccessibleName(Text(layout.caption));
+  // The grid is made row by row, which is its visual order; the panel
+  // follows it from the top down.
+  setTabOrder(listing_, return_button_);
 
   panel_ = {heading.button, heading.frame, back.button, back.frame, listing_};
   ShowPanel(board_.panel_shown());
 }
 
 void PredictionBoardWindow::ShowPanel(bool shown) {
+  QWidget* focused = focusWidget();
+  // Labels take the focus from the keyboard only.
+  const bool keyboard_on_grid =
+      focused != nullptr &&
+      std::ranges::find(regions_, focused) != regions_.end();
+  const bool keyboard_on_return = focused == return_button_;
   for (QWidget* control : panel_) control->setVisible(shown);
+  // The listing covers the grid: Tab must not reach a region that no click
+  // can reach.
+  for (toolkit::LabelButton* region : regions_) region->SetTabStop(!shown);
+  if (shown && keyboard_on_grid) {
+    last_region_ = static_cast<toolkit::LabelButton*>(focused);
+    return_button_->setFocus(Qt::TabFocusReason);
+  } else if (!shown && keyboard_on_return && last_region_ != nullptr) {
+    last_region_->setFocus(Qt::TabFocusReason);
+  }
 }
 
 void PredictionBoardWindow::Form_Load() {
@@ -153,6 +179,8 @@ void PredictionBoardWindow::Lbl_YT_Click(std::int16_t index) {
   ShowPanel(board_.panel_shown());
   if (!replaced) return;
   heading_->SetCaption(Text(board_.heading()));
+  listing_->setAccessibleName(
+      toolkit::AccessibleCaption(Text(board_.heading())));
   // The listing separates its lines with CR LF; the text box wants one
   // paragraph per line.
   listing_->setPlainText(

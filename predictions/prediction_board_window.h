@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "predictions/board_layout.h"
 #include "predictions/prediction_board.h"
@@ -53,6 +54,10 @@ class PredictionBoardWindow : public toolkit::Form {
   toolkit::TextBox* listing_ = nullptr;            // Txt_YT
   // Shown and hidden together, in this order.
   std::array<QWidget*, 5> panel_{};
+  // The region buttons in visual order, and the one the keyboard last
+  // clicked, to go back to from the return button.
+  std::vector<toolkit::LabelButton*> regions_;
+  toolkit::LabelButton* last_region_ = nullptr;
 };
 
 }  // namespace tessaly::predictions

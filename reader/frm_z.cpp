@@ -54,6 +54,8 @@ void FrmZ::Form_Load() {
 
   viewport_ = new PageViewport(ToQString(entry->viewport), this);
   viewport_->setGeometry(kViewportRect);
+  // Screen readers name the pages by the topic they belong to.
+  viewport_->setAccessibleName(CurrentTopic());
   viewport_->ForwardScrollingTo(vsl_01_);
   for (int i = 0; i < entry->page_count; ++i) {
     const QByteArray page = content::LoadPage(ToQString(entry->page_control), i)

@@ -15,6 +15,8 @@ class ClickTracker {
   // True (and the event accepted) when this release completes a click on
   // `control`.
   bool Release(QMouseEvent* event, const QWidget& control);
+  // Whether a left-button press is waiting for its release.
+  bool Pressed() const { return pressed_; }
 
  private:
   bool pressed_ = false;

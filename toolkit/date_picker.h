@@ -16,6 +16,13 @@ class DatePicker : public QDateEdit {
 
   std::chrono::year_month_day Value() const;
   void SetValue(std::chrono::year_month_day value);
+
+ protected:
+  // Tab leaves the picker, as the desktop's date pickers do; the arrow keys
+  // move between year, month and day.
+  bool focusNextPrevChild(bool next) override {
+    return QWidget::focusNextPrevChild(next);
+  }
 };
 
 }  // namespace tessaly::toolkit

@@ -1,7 +1,11 @@
 #include "toolkit/label_button.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "toolkit/accessibility.h"
 
 namespace tessaly::toolkit {
 
@@ -11,6 +15,61 @@ LabelButton::LabelButton(const QString& name, const QString& caption,
   setObjectName(name);
   setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   FollowSysColors(this, [this] { ApplyColors(); });
+  InstallAccessibleInterfaces();
+}
+
+void LabelButton::SetCaption(const QString& caption) {
+  if (caption == text()) return;
+  setText(caption);
+  if (clickable_ && accessibleName().isEmpty()) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
+}
+
+void LabelButton::SetClickable() {
+  clickable_ = true;
+  SetTabStop(true);
+  ApplyCursor();
+}
+
+void LabelButton::SetTabStop(bool tab_stop) {
+  // Tab only: a mouse click must not leave a focus rectangle behind, so a
+  // clicked label looks as designed.
+  setFocusPolicy(clickable_ && tab_stop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void LabelButton::ClickLater() {
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!isEnabled()) return;
+        clicked_by_keyboard_ = false;
+        Q_EMIT Click();
+      },
+      Qt::QueuedConnection);
+}
+
+void LabelButton::ApplyCursor() {
+  if (clickable_ && isEnabled()) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+void LabelButton::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) {
+    ApplyCursor();
+    if (!isEnabled()) SetPressedLook(false);
+  }
+}
+
+void LabelButton::SetPressedLook(bool pressed) {
+  if (pressed == pressed_look_) return;
+  pressed_look_ = pressed;
+  update();
 }
 
 void LabelButton::SetBackColor(ColorRef color) {
@@ -42,8 +101,30 @@ void LabelButton::ApplyColors() {
 void LabelButton::paintEvent(QPaintEvent* event) {
   if (wordWrap() || text().contains(QLatin1Char('\n'))) {
     QLabel::paintEvent(event);
-    return;
+  } else {
+    QPainter painter(this);
+    // Pressed, the caption sinks by a pixel as a pushed button's does.
+    DrawCaption(painter, pressed_look_ ? QPointF(1, 1) : QPointF());
   }
+  const bool focus_shown = hasFocus() && focus_cue_;
+  if (!pressed_look_ && !focus_shown) return;
+  QPainter painter(this);
+  const QRect edge = rect().adjusted(0, 0, -1, -1);
+  if (pressed_look_) {
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+  }
+  if (focus_shown) {
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(edge.adjusted(1, 1, -1, -1));
+  }
+}
+
+void LabelButton::DrawCaption(QPainter& painter, QPointF offset) {
   // The substitute fonts have taller line boxes than the fonts the labels
   // were designed with, whose ascent is about 0.86 em with the em as the
   // whole cell. Placing the baseline where those fonts put it keeps the text
@@ -68,9 +149,9 @@ void LabelButton::paintEvent(QPaintEvent* event) {
   qreal left = area.left();
   if (alignment() & Qt::AlignHCenter) left += (area.width() - text_width) / 2;
   if (alignment() & Qt::AlignRight) left = area.right() + 1 - text_width;
-  const QPointF baseline(left, top + kDesignAscent * em);
+  const QPointF baseline = QPointF(left, top + kDesignAscent * em) + offset;
 
-  QPainter painter(this);
+  painter.save();
   painter.setFont(label_font);
   painter.translate(baseline);
   painter.scale(squeeze, 1);
@@ -84,18 +165,75 @@ void LabelButton::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
   }
   painter.drawText(baseline, text());
+  painter.restore();
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-  if (!clicks_.Press(event)) QLabel::mousePressEvent(event);
+  if (!clicks_.Press(event)) {
+    QLabel::mousePressEvent(event);
+    return;
+  }
+  if (clickable_) SetPressedLook(true);
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent* event) {
+  // Sliding off the label while the button is down lets it spring back, as
+  // releasing there does not click it.
+  if (clickable_ && (event->buttons() & Qt::LeftButton) && clicks_.Pressed()) {
+    SetPressedLook(rect().contains(event->position().toPoint()));
+  }
+  QLabel::mouseMoveEvent(event);
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
+  SetPressedLook(false);
   if (clicks_.Release(event, *this)) {
+    clicked_by_keyboard_ = false;
     Q_EMIT Click();
     return;
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event) {
+  const bool click_key = event->key() == Qt::Key_Space ||
+                         event->key() == Qt::Key_Return ||
+                         event->key() == Qt::Key_Enter;
+  if (!clickable_ || !click_key || event->modifiers() != Qt::NoModifier) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  focus_cue_ = true;
+  if (event->isAutoRepeat() || !isEnabled()) return;
+  clicked_by_keyboard_ = true;
+  Q_EMIT Click();
+}
+
+void LabelButton::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+      focus_cue_ = true;
+      break;
+    case Qt::ActiveWindowFocusReason:
+      // A window that comes up hands its first Tab stop the focus. A label
+      // is no place for it to rest before the keyboard is used: it would
+      // take Enter from the window, and the first Tab would skip it.
+      if (!focus_cue_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+              if (hasFocus() && !focus_cue_) clearFocus();
+            },
+            Qt::QueuedConnection);
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace tessaly::toolkit

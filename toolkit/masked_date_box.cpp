@@ -1,6 +1,8 @@
 #include "toolkit/masked_date_box.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
+#include <algorithm>
 
 namespace tessaly::toolkit {
 
@@ -20,6 +22,25 @@ void MaskedDateBox::focusOutEvent(QFocusEvent* event) {
                              event->reason() == Qt::PopupFocusReason ||
                              !window()->isActiveWindow();
   if (!window_switch) Q_EMIT LostFocus();
+}
+
+void MaskedDateBox::mousePressEvent(QMouseEvent* event) {
+  QLineEdit::mousePressEvent(event);
+  // Shift extends a selection and a double click selects: leave both alone.
+  if (event->button() != Qt::LeftButton ||
+      event->modifiers() != Qt::NoModifier) {
+    return;
+  }
+  constexpr QChar kPrompt = u'_';
+  const QString shown = displayText();
+  const bool empty = std::ranges::all_of(
+      shown, [](QChar c) { return c == kPrompt || c == u'-'; });
+  if (empty) {
+    setCursorPosition(0);
+    return;
+  }
+  const qsizetype next_prompt = shown.indexOf(kPrompt, cursorPosition());
+  if (next_prompt >= 0) setCursorPosition(static_cast<int>(next_prompt));
 }
 
 }  // namespace tessaly::toolkit

@@ -23,6 +23,9 @@ class MaskedDateBox : public QLineEdit {
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
+  // A click puts the caret where typing can go on: at the start of an empty
+  // box, else at the first prompt character at or after the click.
+  void mousePressEvent(QMouseEvent* event) override;
 };
 
 }  // namespace tessaly::toolkit

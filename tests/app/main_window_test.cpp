@@ -2,12 +2,20 @@
 // switch, and leaving through the close box or the exit button.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QIcon>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include "app/commands.h"
 #include "app/frm_main.h"
 #include "app/program.h"
+#include "biorhythm/frm_cs1.h"
+#include "biorhythm/frm_cs2.h"
+#include "predictions/frm_yt.h"
+#include "reader/frm_z.h"
 #include "tests/support/find_control.h"
 #include "toolkit/forms.h"
 #include "toolkit/image_control.h"
@@ -184,6 +192,129 @@ TEST_F(MainWindowTest, ExitButtonRestoresOnceAndEndsTheProgram) {
   EXPECT_EQ(toolkit::GetSysColor(toolkit::kColorMenu), kDesktopMenuColor);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(form.isNull());
+}
+
+TEST_F(MainWindowTest, KeyboardEntersAndWalksTheButtonsInVisualOrder) {
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+  QTest::qWait(20);
+  auto focused = [] {
+    QWidget* widget = QApplication::focusWidget();
+    return widget != nullptr ? widget->objectName() : QString();
+  };
+  // The title screen: the picture covers every button but the click line,
+  // and Enter anywhere enters.
+  QTest::keyClick(form_, Qt::Key_Tab);
+  EXPECT_EQ(focused(), QStringLiteral("Lbl_03"));
+  QTest::keyClick(form_, Qt::Key_Tab);
+  EXPECT_EQ(focused(), QStringLiteral("Lbl_03"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ExpectMainScreen();
+  EXPECT_EQ(focused(), QStringLiteral("Lbl_CMD_GK"));
+
+  // The disabled section buttons are skipped.
+  QStringList visited;
+  for (int i = 0; i < 3; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << focused();
+  }
+  EXPECT_EQ(visited, (QStringList{"Lbl_CMD_ZK", "Lbl_end", "Lbl_CMD_GK"}));
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(form_->EditionKey(), QStringLiteral("高考Tessaly"));
+  visited.clear();
+  for (int i = 0; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << focused();
+  }
+  EXPECT_EQ(visited, (QStringList{"Lbl_CMD_ZK", "lblBK", "lblYS", "lblJZ",
+                                  "lblZY", "Lbl_end", "Lbl_CMD_GK"}));
+}
+
+TEST_F(MainWindowTest, SpaceOnTheTitleScreenEntersAtTheFirstEditionButton) {
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+  QTest::qWait(20);
+  QTest::keyClick(form_, Qt::Key_Space);
+  ExpectMainScreen();
+  EXPECT_EQ(QApplication::focusWidget(), Label("Lbl_CMD_GK"));
+}
+
+TEST_F(MainWindowTest, EnterOnASectionButtonPopsItsMenuBesideIt) {
+  EnterMainScreen();
+  Click(Label("Lbl_CMD_GK"));
+  Label("lblYS")->setFocus(Qt::TabFocusReason);
+  QString menu;
+  QPoint at;
+  QTimer::singleShot(50, form_, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      menu = popup->objectName();
+      at = form_->mapFromGlobal(popup->pos());
+      // The arrow keys work in it.
+      QTest::keyClick(popup, Qt::Key_Down);
+      popup->close();
+    }
+  });
+  QTest::keyClick(Label("lblYS"), Qt::Key_Return);
+  EXPECT_EQ(menu, QStringLiteral("menuYS"));
+  EXPECT_EQ(at, QPoint(97, 120));
+}
+
+TEST_F(MainWindowTest, ScreenReadersSeeButtonsNamedWithoutPadding) {
+  struct Case {
+    const char* control;
+    QAccessible::Role role;
+    QString name;
+  };
+  const Case cases[] = {
+      {"Lbl_CMD_GK", QAccessible::Button, "高考版"},
+      {"Lbl_CMD_ZK", QAccessible::Button, "中考版"},
+      {"lblBK", QAccessible::Button, "备考篇"},
+      {"lblZY", QAccessible::Button, "志愿填报篇"},
+      {"Lbl_end", QAccessible::Button, "退出"},
+      {"Lbl_03", QAccessible::Button, "单击本画面进入"},
+      {"Lbl_CAP", QAccessible::StaticText, "Tessaly"},
+  };
+  for (const Case& c : cases) {
+    QAccessibleInterface* control =
+        QAccessible::queryAccessibleInterface(Label(c.control));
+    ASSERT_NE(control, nullptr) << c.control;
+    EXPECT_EQ(control->role(), c.role) << c.control;
+    EXPECT_EQ(control->text(QAccessible::Name), c.name) << c.control;
+  }
+  EXPECT_TRUE(
+      QAccessible::queryAccessibleInterface(Label("lblBK"))->state().disabled);
+}
+
+TEST_F(MainWindowTest, EveryWindowCarriesTheProgramIcon) {
+  EnterMainScreen();
+  Click(Label("Lbl_CMD_GK"));
+  RunStateTest1Command();
+  RunStateTest2Command();
+  RunPredictionBoardCommand(form_->EditionKey());
+  RunTopicCommand(QStringLiteral("考生焦虑测评"));
+  const QImage program_icon =
+      QIcon(QStringLiteral(":/icons/tessaly-32.png")).pixmap(32).toImage();
+  ASSERT_FALSE(program_icon.isNull());
+  const QStringList windows = {"FRM_main", "FRM_CS1", "FRM_CS2", "FRM_YT",
+                               "FRM_Z"};
+  QStringList seen;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!windows.contains(window->objectName()) || !window->isVisible()) {
+      continue;
+    }
+    seen << window->objectName();
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), program_icon)
+        << window->objectName().toStdString();
+  }
+  seen.sort();
+  QStringList all = windows;
+  all.sort();
+  EXPECT_EQ(seen, all);
+  toolkit::Unload<biorhythm::FrmCs1>();
+  toolkit::Unload<biorhythm::FrmCs2>();
+  toolkit::Unload<predictions::FrmYt>();
+  toolkit::Unload<reader::FrmZ>();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -191,6 +192,55 @@ TEST_F(FrmCs1Test, UnreadableDateIsRefusedAndLeavesTheResults) {
     }
     EXPECT_EQ(Results()[0], after_a_result ? "-81.69" : "0");
   }
+}
+
+TEST_F(FrmCs1Test, EnterPressesTheTestButtonAndTheDateCheckStays) {
+  Type("MaskEdBox1", "19870312");
+  Type("MaskEdBox2", "20050607");
+  MessageBoxCatcher catcher;
+  QTest::keyClick(Box("MaskEdBox2"), Qt::Key_Return);
+  EXPECT_EQ(Results(), (std::array<QString, 6>{"-81.69", "低潮期", "-43.38",
+                                               "低潮期", "-69", "低潮期"}));
+  // The focus stayed in the box; leaving it with a bad date still warns.
+  EXPECT_EQ(QApplication::focusWidget(), Box("MaskEdBox2"));
+  EXPECT_TRUE(catcher.Messages().empty());
+  Box("MaskEdBox2")->clear();
+  Type("MaskEdBox2", "1990013");
+  QTest::keyClick(Box("MaskEdBox2"), Qt::Key_Tab);
+  ASSERT_EQ(catcher.Messages().size(), 1u);
+  EXPECT_EQ(catcher.Messages()[0].text, kInvalid);
+
+  // The keypad's Enter, and Enter on a result box, press it too.
+  Box("MaskEdBox2")->clear();
+  Type("MaskEdBox2", "20000115");
+  Type("MaskEdBox1", "20000101");
+  QTest::keyClick(Box("MaskEdBox1"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Results()[0], "-63.1");
+  auto* value_box = FindControl<QLineEdit>(form_, "Text3");
+  value_box->setText(QString());
+  QTest::keyClick(value_box, Qt::Key_Return);
+  EXPECT_EQ(Results()[0], "-63.1");
+}
+
+TEST_F(FrmCs1Test, ScreenReadersReadTheBoxesByTheirRowLabels) {
+  struct Case {
+    const char* control;
+    QString name;
+  };
+  const Case cases[] = {
+      {"MaskEdBox1", "出生日期"}, {"MaskEdBox2", "测试日期"},
+      {"Text3", "体力"},          {"Text6", "体力阶段"},
+      {"Text4", "情绪"},          {"Text8", "智力阶段"},
+      {"Command1", "测试"},
+  };
+  for (const Case& c : cases) {
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(
+        FindControl<QWidget>(form_, QString::fromLatin1(c.control)));
+    ASSERT_NE(control, nullptr) << c.control;
+    EXPECT_EQ(control->text(QAccessible::Name), c.name) << c.control;
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("MaskEdBox1"))->role(),
+            QAccessible::EditableText);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
@@ -200,6 +201,47 @@ TEST_F(FrmCs2Test, RepaintsSharplyAtTwiceThePixelDensity) {
   for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
     EXPECT_EQ(runs[i], i == 15 ? 6 : 2) << i;
   }
+}
+
+TEST_F(FrmCs2Test, TabVisitsThePictureThird) {
+  const QStringList expected = {"DTPicker1", "Command1", "Picture1",
+                                "DTPicker2", "DTPicker1"};
+  QStringList visited;
+  for (int i = 0; i < expected.size(); ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    // A date picker's focus lands in its inner line edit.
+    while (focused != nullptr && focused->objectName().isEmpty()) {
+      focused = focused->parentWidget();
+    }
+    visited << (focused != nullptr ? focused->objectName() : QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(FrmCs2Test, EnterDrawsAndTheChartIsDescribedForScreenReaders) {
+  QAccessibleInterface* chart =
+      QAccessible::queryAccessibleInterface(Picture());
+  ASSERT_NE(chart, nullptr);
+  EXPECT_EQ(chart->role(), QAccessible::Chart);
+  EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("节律周期图"));
+  const QString before = chart->text(QAccessible::Description);
+
+  Pick(Ymd(2005, 1, 1), Ymd(2005, 3, 1));
+  auto* picker = FindControl<toolkit::DatePicker>(form_, "DTPicker1");
+  picker->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ASSERT_TRUE(Picture()->Chart().has_value());
+  const QString after = chart->text(QAccessible::Description);
+  EXPECT_NE(after, before);
+  for (const char* value : {"-39.84", "62.34", "-97.18", "-24.89"}) {
+    EXPECT_TRUE(after.contains(QLatin1String(value))) << value;
+  }
+
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(
+                FindControl<QWidget>(form_, "DTPicker2"))
+                ->text(QAccessible::Name),
+            QStringLiteral("出生日期"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the listing panel, and the menu colour they borrow while loaded.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -347,6 +349,70 @@ TEST_F(BoardTest, TwoBoardsOpenAtOnceEachGiveBackWhatTheyFound) {
     EXPECT_EQ(MenuColor(), order.left);
     FlushDeletes();
   }
+}
+
+TEST_F(BoardTest, KeyboardWalksTheGridInVisualOrderAndThePanel) {
+  FrmYt1* board = OpenBoard<FrmYt1>();
+  board->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+  QTest::qWait(20);
+  auto focused = [] {
+    QWidget* widget = QApplication::focusWidget();
+    return widget != nullptr ? widget->objectName() : QString();
+  };
+  auto tab = [&] {
+    QTest::keyClick(QApplication::focusWidget() != nullptr
+                        ? QApplication::focusWidget()
+                        : static_cast<QWidget*>(board),
+                    Qt::Key_Tab);
+    return focused();
+  };
+  // Row by row as they stand, not by index: rows 4 and 5 run backwards.
+  QStringList visited;
+  for (int i = 0; i < 25; ++i) visited << tab();
+  QStringList expected;
+  for (int index : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                    13, 14, 15, 22, 21, 20, 19, 18, 17, 16, 23, 0}) {
+    expected << QStringLiteral("Lbl_YT(%1)").arg(index);
+  }
+  EXPECT_EQ(visited, expected);
+
+  // Enter on a region opens the panel; the keyboard goes on at the return
+  // button, and Tab stays in the panel, as the listing covers the grid.
+  while (focused() != QStringLiteral("Lbl_YT(14)")) tab();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(PanelVisibility(board), kPanelShown);
+  EXPECT_EQ(Heading(board), QStringLiteral("四川省"));
+  EXPECT_EQ(focused(), QStringLiteral("Lbl_YTB"));
+  EXPECT_EQ(tab(), QStringLiteral("Txt_YT"));
+  EXPECT_EQ(tab(), QStringLiteral("Lbl_YTB"));
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(PanelVisibility(board), kPanelHidden);
+  EXPECT_EQ(focused(), QStringLiteral("Lbl_YT(14)"));
+}
+
+TEST_F(BoardTest, ScreenReadersSeeRegionButtonsAndTheListingByRegion) {
+  FrmYt* board = OpenBoard<FrmYt>();
+  QAccessibleInterface* region =
+      QAccessible::queryAccessibleInterface(Region(board, 0));
+  ASSERT_NE(region, nullptr);
+  EXPECT_EQ(region->role(), QAccessible::Button);
+  EXPECT_EQ(region->text(QAccessible::Name), QStringLiteral("北京考区"));
+  QAccessibleInterface* back = QAccessible::queryAccessibleInterface(
+      FindControl<QWidget>(board, QStringLiteral("Lbl_YTB")));
+  EXPECT_EQ(back->role(), QAccessible::Button);
+  EXPECT_EQ(back->text(QAccessible::Name), QStringLiteral("返回"));
+  // The heading only names the region: no button.
+  EXPECT_NE(QAccessible::queryAccessibleInterface(
+                FindControl<QWidget>(board, QStringLiteral("Lbl_YTC")))
+                ->role(),
+            QAccessible::Button);
+
+  Click(Region(board, 14));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(ListingBox(board))
+                ->text(QAccessible::Name),
+            QStringLiteral("全国统考区"));
 }
 
 }  // namespace

@@ -63,6 +63,50 @@ TEST(MaskedDateBoxTest, LostFocusOnlyWhenTheUserMovesOnInItsWindow) {
   EXPECT_EQ(lost.count(), 1);
 }
 
+TEST(MaskedDateBoxTest, ClickPutsTheCaretWhereTypingCanGoOn) {
+  struct Case {
+    const char* typed;  // before the click, from the start
+    int clicked;        // the character position clicked
+    int caret;
+  };
+  const Case cases[] = {
+      {"", 0, 0},  // empty: always the start
+      {"", 6, 0},         {"", 10, 0},
+      {"19870", 2, 6},                        // partly filled: the next prompt
+      {"19870", 8, 8},    {"19870", 10, 10},  // after the last character
+      {"19870312", 3, 3},                     // full: where clicked
+      {"19870312", 6, 6},
+  };
+  QWidget window;
+  MaskedDateBox box(QStringLiteral("Box"), &window);
+  box.resize(120, 25);
+  const auto caret_place = [&box] {
+    return box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+  };
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const Case& c : cases) {
+    box.clear();
+    box.setCursorPosition(0);
+    QTest::keyClicks(&box, QString::fromLatin1(c.typed));
+    box.setCursorPosition(c.clicked);
+    // Just right of the caret's place, so the click lands on that position.
+    const QPoint at = caret_place() + QPoint(1, 0);
+    box.setCursorPosition(0);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, at);
+    EXPECT_EQ(box.cursorPosition(), c.caret)
+        << "typed " << c.typed << ", clicked at " << c.clicked;
+  }
+
+  // The case users met: a click in the middle of an empty box, then a date.
+  box.clear();
+  box.setCursorPosition(5);
+  const QPoint middle = caret_place();
+  QTest::mouseClick(&box, Qt::LeftButton, {}, middle);
+  QTest::keyClicks(&box, QStringLiteral("19870312"));
+  EXPECT_EQ(box.Text(), QStringLiteral("1987-03-12"));
+}
+
 TEST(DatePickerTest, KeepsDatesWithinItsRange) {
   using std::chrono::day;
   using std::chrono::month;
