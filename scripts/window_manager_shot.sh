@@ -11,7 +11,7 @@ show="$here/build/default/tests/wm/wm_show_window"
 command -v import >/dev/null || { echo "needs imagemagick's import"; exit 1; }
 "$here/tests/support/with_window_manager.sh" bash -c '
   "$1" FRM_CS1 & app=$!
-  sleep 2
+  sleep 5
   # The top-left of the screen, so the frame and the design point show.
   import -window root -crop 640x440+0+0 +repage "$2"
   kill $app' _ "$show" "$out"
