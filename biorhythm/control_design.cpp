@@ -1,5 +1,6 @@
 #include "biorhythm/control_design.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -69,11 +70,33 @@ QWidget* MakeControl(const ControlDesign& row, QWidget* parent,
 
 }  // namespace
 
-bool IsEnterKey(const QKeyEvent& event) {
-  const bool enter =
-      event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-  // The keypad's Enter carries the keypad modifier.
-  return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+void PressOnEnter(QWidget* form, QAbstractButton* button) {
+  // A key that no control took travels up to the form, where this filter
+  // sees it.
+  class EnterFilter : public QObject {
+   public:
+    EnterFilter(QWidget* form, QAbstractButton* button)
+        : QObject(button), form_(form), button_(button) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (watched != form_ || event->type() != QEvent::KeyPress) return false;
+      auto* key = static_cast<QKeyEvent*>(event);
+      const bool enter =
+          key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      // The keypad's Enter carries the keypad modifier.
+      if (!enter ||
+          (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+      }
+      key->accept();
+      button_->click();
+      return true;
+    }
+
+   private:
+    QWidget* form_;
+    QAbstractButton* button_;
+  };
+  form->installEventFilter(new EnterFilter(form, button));
 }
 
 QFont DefaultFormFont() { return toolkit::SongFont(9); }

@@ -3,7 +3,7 @@
 #ifndef TESSALY_BIORHYTHM_CONTROL_DESIGN_H_
 #define TESSALY_BIORHYTHM_CONTROL_DESIGN_H_
 
-#include <QKeyEvent>
+#include <QAbstractButton>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -62,9 +62,9 @@ QString ToQString(std::string_view text);
 void BuildControls(QWidget* form, std::span<const ControlDesign> design,
                    const OwnControlMaker& make_own = {});
 
-// Return or Enter without modifiers: the key that presses a window's
-// obvious button.
-bool IsEnterKey(const QKeyEvent& event);
+// Return or Enter anywhere in `form` clicks `button`, unless a control of
+// the form uses the key itself. The focus stays where it is.
+void PressOnEnter(QWidget* form, QAbstractButton* button);
 
 // The form's default font: 宋体 9 pt, as on a Simplified Chinese desktop.
 QFont DefaultFormFont();

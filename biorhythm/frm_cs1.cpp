@@ -1,6 +1,5 @@
 #include "biorhythm/frm_cs1.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <string>
@@ -68,6 +67,9 @@ FrmCs1::FrmCs1() : toolkit::Form(QStringLiteral("FRM_CS1")) {
           &FrmCs1::MaskEdBox2_LostFocus);
   command1_ = Control<QPushButton>(this, "Command1");
   connect(command1_, &QPushButton::clicked, this, &FrmCs1::Command1_Click);
+  // Enter runs the test; the focus stays in the box, so the date check still
+  // runs when the user leaves it.
+  PressOnEnter(this, command1_);
   NameForScreenReaders();
 }
 
@@ -83,18 +85,6 @@ void FrmCs1::NameForScreenReaders() {
     value_boxes_[i]->setAccessibleName(row);
     phase_boxes_[i]->setAccessibleName(row + QStringLiteral("阶段"));
   }
-}
-
-void FrmCs1::keyPressEvent(QKeyEvent* event) {
-  // Enter anywhere in the window runs the test. The boxes pass it on; the
-  // focus stays where it is, so the date check still runs when the user
-  // leaves the box.
-  if (IsEnterKey(*event)) {
-    event->accept();
-    command1_->click();
-    return;
-  }
-  toolkit::Form::keyPressEvent(event);
 }
 
 void FrmCs1::MaskEdBox1_LostFocus() { CheckDateEntry(birth_box_); }

@@ -18,9 +18,6 @@ class FrmCs1 : public toolkit::Form {
  public:
   FrmCs1();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void MaskEdBox1_LostFocus();
   void MaskEdBox2_LostFocus();

@@ -1,6 +1,5 @@
 #include "biorhythm/frm_cs2.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -73,21 +72,13 @@ FrmCs2::FrmCs2() : toolkit::Form(QStringLiteral("FRM_CS2")) {
   test_picker_ = Control<toolkit::DatePicker>(this, "DTPicker1");
   command1_ = Control<QPushButton>(this, "Command1");
   connect(command1_, &QPushButton::clicked, this, &FrmCs2::Command1_Click);
+  // Enter draws.
+  PressOnEnter(this, command1_);
   birth_picker_->setAccessibleName(
       toolkit::AccessibleCaption(Control<QLabel>(this, "Label7")->text()));
   test_picker_->setAccessibleName(
       toolkit::AccessibleCaption(Control<QLabel>(this, "Label8")->text()));
   picture_->setAccessibleDescription(QStringLiteral("尚未绘制"));
-}
-
-void FrmCs2::keyPressEvent(QKeyEvent* event) {
-  // Enter anywhere in the window draws; the pickers pass it on.
-  if (IsEnterKey(*event)) {
-    event->accept();
-    command1_->click();
-    return;
-  }
-  toolkit::Form::keyPressEvent(event);
 }
 
 QString FrmCs2::DescribeChart(int n) {

@@ -17,9 +17,6 @@ class FrmCs2 : public toolkit::Form {
  public:
   FrmCs2();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void Command1_Click();
   static QString DescribeChart(int n);
