@@ -1,6 +1,7 @@
 // The reader window: which pages it shows, where, and how they scroll.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include "reader/current_topic.h"
 #include "reader/frm_z.h"
 #include "reader/page_image.h"
+#include "reader/page_viewport.h"
 #include "tests/support/find_control.h"
 #include "toolkit/forms.h"
 
@@ -216,6 +218,15 @@ TEST_F(ReaderWindowTest, AnUnknownTitleOpensAnEmptyWindow) {
       form_->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Pic_")))
           .isEmpty());
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("考生焦虑测评 "));
+}
+
+TEST_F(ReaderWindowTest, ScreenReadersNameThePagesByTheirTopic) {
+  FrmZ* form = Open("考生疲劳测评");
+  auto* viewport = form->findChild<PageViewport*>();
+  ASSERT_NE(viewport, nullptr);
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(viewport)->text(QAccessible::Name),
+      QStringLiteral("考生疲劳测评"));
 }
 
 }  // namespace
